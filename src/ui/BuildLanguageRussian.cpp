@@ -1,0 +1,6 @@
+// The Russian variant.
+#include "ui/Language.h"
+
+namespace vocset {
+const Language& BuildLanguage() { return kRussian; }
+}  // namespace vocset

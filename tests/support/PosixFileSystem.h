@@ -1,0 +1,33 @@
+// Real files for tests, with Windows' rule that a file held open cannot be opened again.
+#pragma once
+
+#include <set>
+#include <string>
+
+#include "widgets/Files.h"
+
+namespace vocset::testing {
+
+class PosixFileSystem : public FileSystem {
+public:
+    bool FileExists(const std::string& path) override;
+    std::unique_ptr<FileStream> OpenRead(const std::string& path) override;
+    std::unique_ptr<FileStream> Create(const std::string& path) override;
+    std::unique_ptr<FileStream> CreateTemporaryBeside(const std::string& target, std::string& name) override;
+    void MoveReplacing(const std::string& from, const std::string& to) override;
+    void Remove(const std::string& path) noexcept override;
+    std::string CurrentDirectory() override;
+
+    // Test controls: writes store at most this many bytes in all (then 0), like a full disk.
+    std::int64_t writeBudget = -1;
+    // When set, every move fails.
+    bool failMoves = false;
+    int openStreams() const { return static_cast<int>(open_.size()); }
+
+private:
+    friend class PosixStream;
+    std::unique_ptr<FileStream> OpenStream(const std::string& path, bool create, bool exclusive);
+    std::set<std::string> open_;
+};
+
+}  // namespace vocset::testing
