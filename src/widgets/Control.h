@@ -6,7 +6,7 @@
 
 namespace vocset {
 
-enum class Property { Enabled, Visible, Text, Checked, Items, ItemIndex, Position, Value, TimerState, ActivePage };
+enum class Property { Enabled, Visible, Text, Checked, Items, ItemIndex, Position, Value, ActivePage };
 
 // The platform side of a widget: told after each change of the widget's state, it mirrors the
 // state into the real control. Headless widgets have none.

@@ -74,10 +74,4 @@ void ProgressBar::SetPosition(int position) {
     Notify(Property::Position);
 }
 
-void Timer::SetRunning(bool running) {
-    if (running_ == running) return;
-    running_ = running;
-    Notify(Property::TimerState);
-}
-
 }  // namespace vocset

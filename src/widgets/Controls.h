@@ -152,18 +152,16 @@ private:
     int position_ = 0;
 };
 
+// A timer runs while it is enabled.
 class Timer : public Control {
 public:
     using Control::Control;
-    bool Running() const { return running_; }
-    void SetRunning(bool running);
     int Interval() const { return interval_; }
     void SetInterval(int milliseconds) { interval_ = milliseconds; }
     void Tick() { Fire(OnTimer); }
     Handler OnTimer;
 
 private:
-    bool running_ = false;
     int interval_ = 1000;
 };
 

@@ -1,0 +1,135 @@
+// Start-up and shutdown of the main window.
+#include <gtest/gtest.h>
+
+#include "support/FormFixture.h"
+
+namespace vocset {
+namespace {
+
+using testing::FormFixture;
+using Items = std::vector<std::string>;
+
+TEST(FormCreateTest, FirstRunReducesTheListsAndCreatesTheKeyInSilence) {
+    for (const Language* language : {&kEnglish, &kRussian}) {
+        FormFixture fixture(*language);
+        TForm1& form = fixture.Create();
+        const bool en = language == &kEnglish;
+        EXPECT_EQ(form.ComboBox3.Items(), en ? Items({"8 kHz", "16 kHz"}) : Items({"8 кГц", "16 кГц"}));
+        EXPECT_EQ(form.ComboBox3.ItemIndex(), 1);
+        EXPECT_EQ(form.ComboBox45.Items(), en ? Items({"u-Law", "16 bit"}) : Items({"u-Law", "16 бит"}));
+        EXPECT_EQ(form.ComboBox45.ItemIndex(), 1);
+        EXPECT_EQ(fixture.registry.keys.count("Software\\duza"), 1u);
+        EXPECT_EQ(form.Edit4.Text(), "");
+        EXPECT_TRUE(fixture.messages.messages.empty());
+        EXPECT_TRUE(fixture.messages.errors.empty());
+    }
+}
+
+TEST(FormCreateTest, TheStoredPasswordShowsInPlainText) {
+    FormFixture fixture;
+    fixture.registry.keys["Software\\duza"]["pass"] = {true, "98765"};
+    EXPECT_EQ(fixture.Create().Edit4.Text(), "98765");
+}
+
+TEST(FormCreateTest, AKeyThatCannotBeOpenedIsReportedAndTheProgramGoesOn) {
+    FormFixture fixture(kRussian);
+    fixture.registry.refuseOpen = true;
+    TForm1& form = fixture.Create();
+    EXPECT_EQ(fixture.messages.messages, (std::vector<std::string>{"Ключ Software\\duza реестра не создан"}));
+    EXPECT_EQ(form.Edit4.Text(), "");
+    EXPECT_TRUE(form.RegistryStoreExists());
+}
+
+TEST(FormCreateTest, APasswordOfAnotherTypeEndsCreationWithTheRegistryError) {
+    FormFixture fixture;
+    fixture.registry.keys["Software\\duza"]["pass"] = {false, "1"};
+    TForm1& form = fixture.Create();
+    EXPECT_EQ(fixture.messages.errors, (std::vector<std::string>{"Invalid data type for 'pass'"}));
+    EXPECT_EQ(form.Edit4.Text(), "");
+    EXPECT_TRUE(form.RegistryStoreExists());
+    EXPECT_EQ(fixture.registry.openKeys, 1);
+}
+
+TEST(FormCreateTest, LoadsDuzaIniFromTheCurrentDirectoryOnlyAtExactly512Bytes) {
+    for (std::size_t size : {512u, 511u, 513u}) {
+        FormFixture fixture;
+        testing::WriteBytes("duza.ini", std::vector<std::uint8_t>(size, 0x5A));
+        TForm1& form = fixture.Create();
+        EXPECT_EQ(form.settingsImage().loaded, size == 512 ? 1 : 0) << size;
+        EXPECT_EQ(form.settingsImage().bytes[100], size == 512 ? 0x5A : 0) << size;
+        EXPECT_TRUE(fixture.messages.errors.empty());
+    }
+}
+
+TEST(FormCreateTest, ADuzaIniThatCannotBeOpenedIsReportedAndStartUpGoesOn) {
+    FormFixture fixture;
+    testing::WriteBytes("duza.ini", std::vector<std::uint8_t>(512, 1));
+    fixture.registry.keys["Software\\duza"]["pass"] = {true, "7"};
+    auto heldElsewhere = fixture.files.OpenRead("duza.ini");
+    TForm1& form = fixture.Create();
+    ASSERT_EQ(fixture.messages.errors.size(), 1u);
+    EXPECT_EQ(fixture.messages.errors[0],
+              "Cannot open file \"" + fixture.folder.File("duza.ini") + "\". Sharing violation.");
+    EXPECT_EQ(form.settingsImage().loaded, 0);
+    EXPECT_TRUE(form.RegistryStoreExists());
+    EXPECT_EQ(form.Edit4.Text(), "7");
+}
+
+TEST(FormCloseTest, ReleasesTheRegistryStoreAndMayRunTwice) {
+    FormFixture fixture;
+    TForm1& form = fixture.Create();
+    EXPECT_EQ(fixture.registry.openKeys, 1);
+    form.FormClose();
+    form.FormClose();
+    EXPECT_EQ(fixture.registry.openKeys, 0);
+    EXPECT_FALSE(form.RegistryStoreExists());
+}
+
+TEST(LayoutTest, InitialStateOfTheWindow) {
+    FormFixture fixture;
+    TForm1& form = fixture.Create();
+    EXPECT_EQ(form.PageControl1.ActivePageIndex(), 0);
+    std::vector<CheckBox*> ticked;
+    for (CheckBox* box : {&form.CheckBox1, &form.CheckBox2, &form.CheckBox3, &form.CheckBox4, &form.CheckBox5,
+                          &form.CheckBox6, &form.CheckBox7, &form.CheckBox8, &form.CheckBox9})
+        if (box->Checked()) ticked.push_back(box);
+    EXPECT_EQ(ticked, std::vector<CheckBox*>{&form.CheckBox2});
+    EXPECT_FALSE(form.BitBtn6.Visible());
+    EXPECT_TRUE(form.BitBtn5.Visible());
+    EXPECT_FALSE(form.BitBtn4.Enabled());
+    EXPECT_FALSE(form.Edit3.Enabled());
+    EXPECT_FALSE(form.Panel5.Visible());
+    EXPECT_TRUE(form.Panel4.Visible());
+    EXPECT_EQ(form.Edit1.Text(), "0");
+    EXPECT_EQ(form.MaskEdit1.Text(), "  :  :  ");
+    EXPECT_EQ(form.DateTimePicker1.Value(), (DateTime{2010, 1, 1, 0, 0, 0}));
+    EXPECT_FALSE(form.Timer1.Enabled());
+    for (int n = 4; n <= 48; ++n) {
+        if (n == 45) continue;  // the resolution list, "16 bit" selected
+        EXPECT_EQ(form.ComboBoxNumber(n).ItemIndex(), 0) << n;
+        if (n <= 44) EXPECT_FALSE(form.ComboBoxNumber(n).Enabled()) << n;
+    }
+    EXPECT_EQ(form.ComboBoxNumber(5).Items().size(), 31u);
+    EXPECT_EQ(form.ComboBoxNumber(6).Items().front(), "00");
+    EXPECT_EQ(form.ComboBoxNumber(7).Items().back(), "59");
+    EXPECT_EQ(form.ComboBoxNumber(44).Items().back(), "23");
+    EXPECT_EQ(form.OpenDialog1.filterIndex, 3);
+    EXPECT_EQ(form.SaveDialog1.defaultExt, "*.wav");
+}
+
+TEST(LayoutTest, LanguagesDifferOnlyInTextsAndTheCyclicPanelTop) {
+    auto english = MainWindowLayout(kEnglish);
+    auto russian = MainWindowLayout(kRussian);
+    ASSERT_EQ(english.size(), russian.size());
+    for (std::size_t i = 0; i < english.size(); ++i) {
+        const ControlSpec& e = english[i];
+        const ControlSpec& r = russian[i];
+        EXPECT_EQ(e.id, r.id);
+        EXPECT_EQ(e.left, r.left);
+        EXPECT_EQ(e.top, r.id == ControlId::Panel5 ? 143 : r.top);
+        if (e.id == ControlId::Panel5) EXPECT_EQ(r.top, 151);
+    }
+}
+
+}  // namespace
+}  // namespace vocset
