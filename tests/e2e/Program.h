@@ -1,0 +1,34 @@
+// One run of vocset.exe: started in the work folder, its main window found, closed or ended.
+#pragma once
+
+#include <windows.h>
+
+#include "Scenario.h"
+#include "ui/ControlId.h"
+
+namespace e2e {
+
+class Program {
+public:
+    // Starts the program and waits until its main window, with the variant's title, is shown.
+    explicit Program(const Context& context);
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    HWND Window() const { return window_; }
+    HWND Control(vocset::ControlId id) const;
+    const Context& Given() const { return context_; }
+
+    // Closes the main window as the user would and expects the program to end with status 0.
+    void Close();
+
+private:
+    bool Running() const;
+
+    const Context& context_;
+    PROCESS_INFORMATION process_{};
+    HWND window_ = nullptr;
+};
+
+}  // namespace e2e

@@ -1,0 +1,22 @@
+// Every scenario of the driver, by name, in the order they run.
+#include "Scenarios.h"
+
+#include "SettingsFileScenarios.h"
+
+namespace e2e {
+
+namespace {
+
+constexpr Scenario kScenarios[] = {
+    {L"initial_window", InitialWindow},
+    {L"first_run_creates_key", FirstRunCreatesKey},
+    {L"stored_password_shown", StoredPasswordShown},
+    {L"save_settings_file", SaveSettingsFile},
+    {L"save_under_other_name", SaveUnderOtherName},
+};
+
+}  // namespace
+
+std::span<const Scenario> AllScenarios() { return kScenarios; }
+
+}  // namespace e2e

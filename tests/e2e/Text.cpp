@@ -1,0 +1,45 @@
+// Conversions between the driver's wide texts, UTF-8 and readable forms for failure messages.
+#include "Text.h"
+
+#include <windows.h>
+
+#include <cwchar>
+
+namespace e2e {
+
+std::wstring Widen(std::string_view utf8) {
+    if (utf8.empty()) return {};
+    const int size = static_cast<int>(utf8.size());
+    std::wstring result(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, result.data(), static_cast<int>(result.size()));
+    return result;
+}
+
+std::string Narrow(std::wstring_view text) {
+    if (text.empty()) return {};
+    const int size = static_cast<int>(text.size());
+    std::string result(WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), size, result.data(), static_cast<int>(result.size()), nullptr,
+                        nullptr);
+    return result;
+}
+
+std::wstring Show(const std::wstring& text) { return L"\"" + text + L"\""; }
+
+std::wstring Show(const std::vector<std::wstring>& texts) {
+    std::wstring result = L"[";
+    for (std::size_t i = 0; i < texts.size(); ++i) result += (i ? L", " : L"") + Show(texts[i]);
+    return result + L"]";
+}
+
+std::wstring Show(int value) { return std::to_wstring(value); }
+
+std::wstring Show(bool value) { return value ? L"true" : L"false"; }
+
+std::wstring Hex(unsigned value, int digits) {
+    wchar_t text[16];
+    std::swprintf(text, 16, L"0x%0*X", digits, value);
+    return text;
+}
+
+}  // namespace e2e

@@ -1,0 +1,20 @@
+// Conversions between the driver's wide texts, UTF-8 and readable forms for failure messages.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace e2e {
+
+std::wstring Widen(std::string_view utf8);
+std::string Narrow(std::wstring_view text);
+
+// A value as a failure message shows it.
+std::wstring Show(const std::wstring& text);
+std::wstring Show(const std::vector<std::wstring>& texts);
+std::wstring Show(int value);
+std::wstring Show(bool value);
+std::wstring Hex(unsigned value, int digits = 2);  // "0x" and upper-case digits
+
+}  // namespace e2e

@@ -1,0 +1,35 @@
+// Reading and driving another process's windows: controls by id, their state, clicks and pages.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "ui/ControlId.h"
+
+namespace e2e {
+
+// The descendant of `window` whose control id is `id`; fails when there is none.
+HWND FindControl(HWND window, vocset::ControlId id);
+
+// SendMessage that fails the scenario, instead of blocking the driver, when the program hangs.
+LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+// Returns once the program's thread has handled every message sent before.
+void Sync(HWND window);
+
+std::wstring TextOf(HWND window);
+void SetText(HWND window, const std::wstring& text);
+bool IsChecked(HWND checkBox);
+bool IsShown(HWND window);  // visible on screen: the window and all its parents
+bool IsEnabled(HWND window);
+std::vector<std::wstring> ComboItems(HWND comboBox);
+int ComboSelection(HWND comboBox);
+int CurrentPage(HWND tabControl);
+
+// Switches pages as a click on the tab does, notifying the program.
+void ShowPage(HWND tabControl, int index);
+// Clicks a button without waiting for its handler, which may open a modal box.
+void PostClick(HWND button);
+
+}  // namespace e2e
