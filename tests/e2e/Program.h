@@ -24,10 +24,18 @@ public:
     void Close();
 
 private:
-    bool Running() const;
+    // The started process; ended on destruction if still running, also when the constructor fails.
+    struct ChildProcess {
+        PROCESS_INFORMATION info{};
+        ChildProcess() = default;
+        ChildProcess(const ChildProcess&) = delete;
+        ChildProcess& operator=(const ChildProcess&) = delete;
+        ~ChildProcess();
+        bool Running() const;
+    };
 
     const Context& context_;
-    PROCESS_INFORMATION process_{};
+    ChildProcess process_;
     HWND window_ = nullptr;
 };
 
