@@ -22,9 +22,5 @@ void TForm1::CheckBox8Click() {}
 void TForm1::ComboBox4Change() {}
 void TForm1::Timer1Timer() {}
 void TForm1::BitBtn2Click() {}
-void TForm1::BitBtn3Click() {}
-void TForm1::BitBtn4Click() {}
-void TForm1::BitBtn5Click() {}
-void TForm1::BitBtn6Click() {}
 
 }  // namespace vocset

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/WidgetSet.h"
+#include "decoder/BlockLoopHooks.h"
 #include "decoder/DecoderState.h"
 #include "settings/SettingsImage.h"
 #include "settings/SettingsPage.h"
@@ -128,6 +129,13 @@ private:
     SettingsPage SettingsControls() const;
     // The registry store; after FormClose freed it, a closed one that holds no key.
     RegistryStore& Store();
+    // Whether the lower-cased extension of the path is `extension`.
+    bool HasExtension(const std::string& path, const char* extension);
+    BlockLoopHooks RunHooks();
+    bool CheckSignatureOf(const std::string& fileName);
+    std::string RecorderNumberText() const;
+    // Start hidden and Stop shown while a run lasts.
+    void ShowRunButtons(bool running);
 
     std::vector<BitBtn*> defaultButtons_;
     SettingsImage settingsImage_;
