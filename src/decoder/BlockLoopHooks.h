@@ -16,4 +16,12 @@ struct BlockLoopHooks {
     std::function<void(int)> setProgress;
 };
 
+// What a loop does before each block: process the messages (the first block looks at the queue
+// without fail, later ones let the platform skip a look that follows closely on the last), then test
+// Stop. True when the loop may read the block.
+inline bool MayReadNextBlock(const BlockLoopHooks& hooks, bool firstBlock) {
+    hooks.processMessages(firstBlock ? PumpMode::Always : PumpMode::MayDefer);
+    return !hooks.stopRequested();
+}
+
 }  // namespace vocset

@@ -1,13 +1,14 @@
 // The recording decoder's one set of per-run values.
 #pragma once
 
-#include <array>
 #include <cstdint>
+
+#include "decoder/KeyStream.h"
 
 namespace vocset {
 
 struct DecoderState {
-    std::array<std::uint16_t, 256> keyTable{};
+    KeyTable keyTable{};
     std::uint16_t keyState = 0;
     std::int32_t blockIndex = 0;
     std::uint32_t blockLimit = 1;
@@ -15,6 +16,8 @@ struct DecoderState {
     std::uint32_t recorderLow = 0;
     std::uint32_t runningSum = 0;
     std::uint32_t storedChecksum = 0;
+    // Keys precomputed from keyTable and keyState; it follows them, so it never needs resetting.
+    KeyStream keyStream;
 
     // The values that Start gives every field before a run.
     void Reset() { *this = DecoderState{}; }

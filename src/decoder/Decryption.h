@@ -1,0 +1,30 @@
+// Decryption of encrypted recordings: the key table, the seed, one block, and the whole file.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+#include "decoder/BlockLoopHooks.h"
+#include "decoder/DecoderState.h"
+#include "widgets/Files.h"
+
+namespace vocset {
+
+// Fills the key table with the byte table of CRC-16/CCITT (polynomial 0x1021, not reflected).
+void BuildKeyTable(DecoderState& state);
+
+// Starts the key stream at the seed taken from the password.
+void SeedKeyState(DecoderState& state, std::uint16_t seed);
+
+// Handles one block in place: block 0 gives the header, the signature block stays plain, every other
+// block is XORed with the next 2048 keys. False, with nothing changed, unless length is 4096.
+bool DecryptBlock(DecoderState& state, std::span<std::uint8_t> block, std::int32_t length);
+
+// Decrypts the source into the target block by block. True when a read delivers no byte or a write
+// stores none; false after Stop or at a last block shorter than 4096 bytes, which is not written. The
+// errors of opening the source and creating the target reach the caller.
+bool DecryptRecording(DecoderState& state, const std::string& source, const std::string& target,
+                      FileSystem& files, const BlockLoopHooks& hooks);
+
+}  // namespace vocset

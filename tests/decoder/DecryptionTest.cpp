@@ -1,0 +1,257 @@
+// Decryption of one block and of a whole recording: which blocks are transformed, the key state, the
+// progress, Stop, short sources and failed writes.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "KeyReference.h"
+#include "LoopRecorder.h"
+#include "RecordingBuilder.h"
+#include "decoder/Blocks.h"
+#include "decoder/ByteOrder.h"
+#include "decoder/Decryption.h"
+#include "support/PosixFileSystem.h"
+#include "support/TempFolder.h"
+#include "widgets/Errors.h"
+
+namespace vocset {
+namespace {
+
+using testing::BlockRecording;
+using testing::Bytes;
+using testing::LoopRecorder;
+using testing::MakeBlockRecording;
+using testing::ReadBytes;
+using testing::WriteBytes;
+
+struct Reference {
+    Bytes bytes;
+    std::uint16_t keyState;
+};
+
+// The transform of whole blocks by its definition: block 0 and the block at the limit that block 0
+// gives stay plain, every other block is XORed with the stream that runs on from the seed.
+Reference ReferenceDecrypt(Bytes bytes, std::uint16_t seed) {
+    const std::size_t limit = testing::BlockLimit(ReadU32le(bytes, kRiffSizeOffset));
+    std::uint16_t state = seed;
+    for (std::size_t block = 1; block < bytes.size() / kBlockSize; ++block) {
+        if (block != limit) testing::ReferenceTransform(std::span(bytes).subspan(block * kBlockSize, kBlockSize), state);
+    }
+    return {bytes, state};
+}
+
+DecoderState SeededState(std::uint16_t seed) {
+    DecoderState state;
+    BuildKeyTable(state);
+    SeedKeyState(state, seed);
+    return state;
+}
+
+class DecryptRecordingTest : public ::testing::Test {
+protected:
+    testing::TempFolder folder;
+    testing::PosixFileSystem files;
+    LoopRecorder loop;
+    BlockLoopHooks hooks = loop.Hooks();
+
+    bool Decrypt(DecoderState& state, const Bytes& source) {
+        WriteBytes("in.xxx", source);
+        return DecryptRecording(state, "in.xxx", "out.wav", files, hooks);
+    }
+};
+
+struct StreamCase {
+    std::uint16_t seed;
+    std::size_t blocks;
+    std::uint32_t riffSize;
+};
+
+class DecryptRecordingStreamTest : public DecryptRecordingTest, public ::testing::WithParamInterface<StreamCase> {};
+
+TEST_P(DecryptRecordingStreamTest, TransformsEveryBlockButTheHeaderAndSignatureBlockAsTheDefinitionSays) {
+    const auto [seed, blocks, riffSize] = GetParam();
+    const Bytes source = MakeBlockRecording({.size = blocks * kBlockSize, .riffSize = riffSize});
+    DecoderState state = SeededState(seed);
+    EXPECT_TRUE(Decrypt(state, source));
+
+    const Reference expected = ReferenceDecrypt(source, seed);
+    EXPECT_EQ(ReadBytes("out.wav"), expected.bytes);
+    EXPECT_EQ(state.keyState, expected.keyState);
+    EXPECT_EQ(state.blockIndex, static_cast<std::int32_t>(blocks));
+    EXPECT_EQ(state.blockLimit, testing::BlockLimit(riffSize));
+    EXPECT_EQ(state.recorderHigh, 0x0A0B0C0Du);
+    EXPECT_EQ(loop.LastProgress(), 100);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BlockLimits, DecryptRecordingStreamTest,
+    ::testing::Values(StreamCase{1234, 6, 100},                 // limit 0: every block after block 0
+                      StreamCase{1234, 6, 4096 - 8},            // limit 1: block 2 starts from the seed
+                      StreamCase{0, 20, 9 * 4096 - 8},          // mid-file, with blocks after it
+                      StreamCase{0xFFFF, 6, 6 * 4096 - 8},      // limit N: no signature block in the file
+                      StreamCase{0x5FEA, 6, 40 * 4096 - 8},     // beyond N, from a fixed point of the stream
+                      StreamCase{777, 40, 39 * 4096 - 8}));     // round the whole key cycle
+
+TEST_F(DecryptRecordingTest, AdvancesTheKeyStateByEveryTransformedBlock) {
+    // From a seed on the long cycle of 32,767 double steps: 4096 × (N − 2) steps with the signature
+    // block inside the file, 4096 × (N − 1) without.
+    auto advanced = [](std::uint16_t state, std::size_t steps) {
+        for (std::size_t i = 0; i < steps; ++i) state = testing::BitwiseCrcUpdate(state, 0xFF);
+        return state;
+    };
+    DecoderState inside = SeededState(42);
+    Decrypt(inside, MakeBlockRecording({.size = 5 * kBlockSize}));
+    EXPECT_EQ(inside.keyState, advanced(42, 4096 * 3));
+    DecoderState outside = SeededState(42);
+    Decrypt(outside, MakeBlockRecording({.size = 5 * kBlockSize, .riffSize = 4000}));
+    EXPECT_EQ(outside.keyState, advanced(42, 4096 * 4));
+}
+
+TEST_F(DecryptRecordingTest, DecryptingTheOutputAgainGivesTheInputBack) {
+    const Bytes source = MakeBlockRecording({.size = 12 * kBlockSize, .riffSize = 7 * 4096 - 8});
+    DecoderState first = SeededState(2024);
+    Decrypt(first, source);
+    const Bytes once = ReadBytes("out.wav");
+    ASSERT_NE(once, source);
+    DecoderState second = SeededState(2024);
+    Decrypt(second, once);
+    EXPECT_EQ(ReadBytes("out.wav"), source);
+}
+
+TEST_F(DecryptRecordingTest, ProcessesMessagesAndTestsStopBeforeEveryBlockTheFirstIncluded) {
+    DecoderState state = SeededState(1);
+    EXPECT_TRUE(Decrypt(state, MakeBlockRecording({.size = 8 * kBlockSize})));
+    EXPECT_EQ(loop.progress, (std::vector<int>{0, 12, 25, 38, 50, 62, 75, 88, 100}));
+    // Eight blocks and the read of no byte after them.
+    ASSERT_EQ(loop.pumps.size(), 9u);
+    EXPECT_EQ(loop.pumps.front(), PumpMode::Always);
+    EXPECT_EQ(std::count(loop.pumps.begin(), loop.pumps.end(), PumpMode::MayDefer), 8);
+}
+
+TEST_F(DecryptRecordingTest, ALastPieceShorterThanABlockIsNeitherTransformedNorWritten) {
+    Bytes source = MakeBlockRecording({.size = 3 * kBlockSize + 100});
+    DecoderState state = SeededState(5);
+    EXPECT_FALSE(Decrypt(state, source));
+    EXPECT_EQ(loop.progress, (std::vector<int>{0, 33, 66, 99}));
+    source.resize(3 * kBlockSize);
+    EXPECT_EQ(ReadBytes("out.wav"), ReferenceDecrypt(source, 5).bytes);
+}
+
+TEST_F(DecryptRecordingTest, AnEmptySourceGivesAnEmptyTarget) {
+    DecoderState state = SeededState(5);
+    EXPECT_TRUE(Decrypt(state, {}));
+    EXPECT_TRUE(ReadBytes("out.wav").empty());
+    EXPECT_EQ(loop.progress, (std::vector<int>{0}));
+    EXPECT_EQ(state.keyState, 5);
+}
+
+TEST_F(DecryptRecordingTest, ASourceShorterThanABlockIsRefusedAtBlockZero) {
+    DecoderState state = SeededState(5);
+    EXPECT_FALSE(Decrypt(state, Bytes(100, 0x42)));
+    EXPECT_TRUE(ReadBytes("out.wav").empty());
+    EXPECT_EQ(loop.progress, (std::vector<int>{0}));
+    EXPECT_EQ(state.blockLimit, 1u);
+    EXPECT_EQ(state.recorderHigh, 0u);
+}
+
+TEST_F(DecryptRecordingTest, OneBlockIsCopiedAsItStands) {
+    const Bytes source = MakeBlockRecording({.size = kBlockSize});
+    DecoderState state = SeededState(5);
+    EXPECT_TRUE(Decrypt(state, source));
+    EXPECT_EQ(ReadBytes("out.wav"), source);
+    EXPECT_EQ(state.keyState, 5);
+    EXPECT_EQ(loop.LastProgress(), 100);
+}
+
+TEST_F(DecryptRecordingTest, StopEndsTheRunBeforeTheNextBlockKeepingTheBlocksWritten) {
+    const Bytes source = MakeBlockRecording({.size = 6 * kBlockSize});
+    for (int stopAt : {0, 2}) {
+        LoopRecorder stopping;
+        stopping.stopAtPump = stopAt;
+        const BlockLoopHooks stoppingHooks = stopping.Hooks();
+        WriteBytes("in.xxx", source);
+        DecoderState state = SeededState(5);
+        EXPECT_FALSE(DecryptRecording(state, "in.xxx", "out.wav", files, stoppingHooks));
+        const Bytes expected = ReferenceDecrypt(source, 5).bytes;
+        EXPECT_EQ(ReadBytes("out.wav"), Bytes(expected.begin(), expected.begin() + stopAt * 4096));
+        EXPECT_EQ(stopping.pumps.size(), static_cast<std::size_t>(stopAt + 1));
+    }
+}
+
+TEST_F(DecryptRecordingTest, APartialWriteCountsWhatItStoredAndAWriteOfNothingEndsTheRunAsDone) {
+    const Bytes source = MakeBlockRecording({.size = 6 * kBlockSize});
+    files.writeBudget = 4096 + 100;
+    DecoderState state = SeededState(5);
+    EXPECT_TRUE(Decrypt(state, source));
+    // Block 1 stores 100 bytes and the run goes on; block 2 stores nothing and ends it.
+    EXPECT_EQ(loop.progress, (std::vector<int>{0, 17, 17, 17}));
+    EXPECT_EQ(ReadBytes("out.wav").size(), 4096u + 100u);
+    EXPECT_EQ(state.blockIndex, 3);
+}
+
+TEST_F(DecryptRecordingTest, AWriteOfNothingAtTheFirstBlockEndsTheRunAsDone) {
+    files.writeBudget = 0;
+    DecoderState state = SeededState(5);
+    EXPECT_TRUE(Decrypt(state, MakeBlockRecording({})));
+    EXPECT_EQ(loop.progress, (std::vector<int>{0, 0}));
+    EXPECT_EQ(loop.pumps.size(), 1u);
+}
+
+TEST_F(DecryptRecordingTest, OpenAndCreateErrorsReachTheCallerWithBothFilesClosed) {
+    DecoderState state = SeededState(5);
+    EXPECT_THROW(DecryptRecording(state, "missing.xxx", "out.wav", files, hooks), PlatformError);
+    EXPECT_FALSE(files.FileExists("out.wav"));
+    EXPECT_EQ(loop.progress, (std::vector<int>{0}));
+
+    const Bytes source = MakeBlockRecording({});
+    WriteBytes("in.xxx", source);
+    try {
+        DecryptRecording(state, "in.xxx", "in.xxx", files, hooks);
+        FAIL() << "a target naming the open source cannot be created";
+    } catch (const PlatformError& error) {
+        EXPECT_EQ(std::string(error.what()), "Cannot create file \"" + folder.File("in.xxx") + "\". Sharing violation.");
+    }
+    EXPECT_EQ(ReadBytes("in.xxx"), source);
+    EXPECT_EQ(files.openStreams(), 0);
+    EXPECT_TRUE(loop.pumps.empty());
+}
+
+TEST_F(DecryptRecordingTest, TheProgressOfASourceOf4GiBAndMoreIsTakenFromItsWholeSize) {
+    // A sparse source of 2^32 + 8192 bytes: its low 32 bits alone would say two blocks make 100.
+    testing::CreateSparseFile("in.xxx", (std::uintmax_t{1} << 32) + 8192);
+    loop.stopAtPump = 3;
+    DecoderState state = SeededState(5);
+    EXPECT_FALSE(DecryptRecording(state, "in.xxx", "out.wav", files, hooks));
+    EXPECT_EQ(loop.progress, (std::vector<int>{0, 0, 0, 0}));
+    EXPECT_EQ(ReadBytes("out.wav").size(), 3u * 4096u);
+}
+
+TEST(DecryptBlock, APieceOtherThanABlockChangesNothing) {
+    const Bytes block = MakeBlockRecording({.size = 4096});
+    for (std::int32_t length : {0, 4095, 4097}) {
+        DecoderState state = SeededState(5);
+        state.blockIndex = 2;
+        Bytes buffer = block;
+        EXPECT_FALSE(DecryptBlock(state, buffer, length));
+        EXPECT_EQ(buffer, block);
+        EXPECT_EQ(state.keyState, 5);
+        state.blockIndex = 0;
+        EXPECT_FALSE(DecryptBlock(state, buffer, length));
+        EXPECT_EQ(state.blockLimit, 1u);
+    }
+}
+
+TEST(DecryptBlock, BlockZeroGivesTheHeaderEvenUnderALimitOfZero) {
+    const Bytes block = MakeBlockRecording({.size = 4096, .riffSize = 4096 * 5 - 8});
+    DecoderState state = SeededState(5);
+    state.blockLimit = 0;
+    Bytes buffer = block;
+    EXPECT_TRUE(DecryptBlock(state, buffer, 4096));
+    EXPECT_EQ(buffer, block);
+    EXPECT_EQ(state.keyState, 5);
+    EXPECT_EQ(state.blockLimit, 5u);
+    EXPECT_EQ(state.recorderLow, 0x01020304u);
+}
+
+}  // namespace
+}  // namespace vocset

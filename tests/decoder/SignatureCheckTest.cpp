@@ -1,0 +1,167 @@
+// The signature check over real files: verdicts, progress, Stop, and the report saved on every way out.
+#include <gtest/gtest.h>
+
+#include "LoopRecorder.h"
+#include "RecordingBuilder.h"
+#include "decoder/SignatureCheck.h"
+#include "support/Fakes.h"
+#include "support/PosixFileSystem.h"
+#include "support/TempFolder.h"
+#include "ui/Language.h"
+#include "widgets/Errors.h"
+
+namespace vocset {
+namespace {
+
+using testing::BlockRecording;
+using testing::Bytes;
+using testing::MakeBlockRecording;
+using testing::ReadBytes;
+using testing::WriteBytes;
+
+std::string ReportText(const std::string& path) {
+    const Bytes bytes = ReadBytes(path);
+    return {bytes.begin(), bytes.end()};
+}
+
+class CheckSignatureTest : public ::testing::Test {
+protected:
+    testing::TempFolder folder;
+    testing::PosixFileSystem files;
+    testing::FakeLocale locale;
+    testing::RecordingMessageBoxes messages;
+    testing::LoopRecorder loop;
+    BlockLoopHooks hooks = loop.Hooks();
+    ReportTexts texts{kEnglish.Text(TextId::ReportTitle), kEnglish.Text(TextId::ReportCount),
+                      kEnglish.Text(TextId::ReportHeading), kEnglish.Text(TextId::UnableToWriteData)};
+    DecoderState state;
+
+    bool Check(const std::string& name) { return CheckSignature(state, name, {files, locale, messages, hooks, texts}); }
+    bool Check(const Bytes& bytes, const std::string& name = "r.wav") {
+        WriteBytes(name, bytes);
+        return Check(name);
+    }
+};
+
+TEST_F(CheckSignatureTest, AValidRecordingIsTrueAtItsSignatureBlockAndReadsNoFurther) {
+    EXPECT_TRUE(Check(MakeBlockRecording({.size = 7 * 4096})));
+    EXPECT_EQ(loop.progress, (std::vector<int>{0, 14, 29, 43, 100}));
+    // Messages before each of the four blocks read, the first one looking at the queue without fail.
+    EXPECT_EQ(loop.pumps, (std::vector<PumpMode>{PumpMode::Always, PumpMode::MayDefer, PumpMode::MayDefer,
+                                                 PumpMode::MayDefer}));
+    EXPECT_EQ(state.recorderHigh, 0x0A0B0C0Du);
+    EXPECT_EQ(state.recorderLow, 0x01020304u);
+    EXPECT_EQ(ReportText("r.txt"), "File tags \"r.wav\"\r\nNumber of tags: 0\r\n");
+    EXPECT_TRUE(messages.messages.empty());
+    EXPECT_EQ(files.openStreams(), 0);
+}
+
+TEST_F(CheckSignatureTest, AChangedByteIsFalseAfterTheWholeFileIsRead) {
+    Bytes bytes = MakeBlockRecording({.size = 8 * 4096, .riffSize = 7 * 4096 - 8});
+    bytes[4096 + 10] ^= 1;
+    EXPECT_FALSE(Check(bytes));
+    EXPECT_EQ(loop.progress, (std::vector<int>{0, 12, 25, 38, 50, 62, 75, 88, 100, 100}));
+    EXPECT_EQ(loop.pumps.size(), 8u);
+}
+
+TEST_F(CheckSignatureTest, AShortLastPieceEndsTheCheckKeepingTheLastPercentage) {
+    EXPECT_FALSE(Check(MakeBlockRecording({.size = 3 * 4096 + 100, .riffSize = 8 * 4096 - 8})));
+    EXPECT_EQ(loop.progress, (std::vector<int>{0, 33, 66, 99}));
+}
+
+TEST_F(CheckSignatureTest, ARiffSizeBelow4088NamesNoSignatureBlock) {
+    EXPECT_FALSE(Check(MakeBlockRecording({.riffSize = 4087})));
+    EXPECT_EQ(state.blockLimit, 0u);
+    EXPECT_EQ(state.storedChecksum, 0u);
+    EXPECT_EQ(loop.LastProgress(), 100);
+}
+
+TEST_F(CheckSignatureTest, TheLimitLeftByADecryptionIsInForceAtBlockZero) {
+    // The decryption left a limit of 0: block 0 is not summed, so the stored sum, which counts it, fails.
+    state.blockLimit = 0;
+    EXPECT_FALSE(Check(MakeBlockRecording({})));
+    EXPECT_EQ(state.blockLimit, 3u);
+}
+
+TEST_F(CheckSignatureTest, AHundredByteWavIsFalseAndStillGetsAReport) {
+    // RIFF header, a 16-byte format chunk and a data chunk of 56 bytes: no cue chunk.
+    Bytes wav = testing::WavHead({testing::Chunk("data", Bytes(56, 0x80))});
+    ASSERT_EQ(wav.size(), 100u);
+    EXPECT_FALSE(Check(wav));
+    EXPECT_EQ(state.recorderHigh, 0u);
+    EXPECT_EQ(state.blockLimit, 1u);
+    EXPECT_EQ(loop.progress, (std::vector<int>{0}));
+    EXPECT_EQ(ReportText("r.txt"), "File tags \"r.wav\"\r\nNumber of tags: 0\r\n");
+}
+
+TEST_F(CheckSignatureTest, TheReportListsTheTagsOfTheCheckedRecording) {
+    const std::vector<testing::Tag> tags = {{.id = 1, .position = 800, .label = std::string("abc\0", 4)}};
+    EXPECT_TRUE(Check(MakeBlockRecording({.head = testing::TaggedHead(tags)})));
+    const std::string rule = "|------|------------|------|----------------------------------------------------|\r\n";
+    EXPECT_EQ(ReportText("r.txt"), "File tags \"r.wav\"\r\nNumber of tags: 1\r\n" + rule +
+                                       kEnglish.Text(TextId::ReportHeading) + "\r\n" + rule +
+                                       "| 0001 | 0000000800 | data | abc" + std::string(47, ' ') + " |\r\n" + rule);
+}
+
+TEST_F(CheckSignatureTest, StopEndsTheCheckBeforeTheNextBlockAndTheReportIsWritten) {
+    loop.stopAtPump = 2;
+    EXPECT_FALSE(Check(MakeBlockRecording({.size = 6 * 4096})));
+    EXPECT_EQ(loop.pumps.size(), 3u);
+    EXPECT_EQ(loop.progress, (std::vector<int>{0, 17, 33}));
+    EXPECT_EQ(state.blockIndex, 2);
+    EXPECT_TRUE(files.FileExists("r.txt"));
+}
+
+TEST_F(CheckSignatureTest, TheReportIsWrittenWhenAnErrorLeavesTheLoop) {
+    loop.whilePumping = [](int pump) {
+        if (pump == 1) throw PlatformError("raised inside the loop");
+    };
+    EXPECT_THROW(Check(MakeBlockRecording({})), PlatformError);
+    EXPECT_EQ(ReportText("r.txt"), "File tags \"r.wav\"\r\nNumber of tags: 0\r\n");
+    EXPECT_EQ(files.openStreams(), 0);
+}
+
+TEST_F(CheckSignatureTest, ARecordingNamedTxtCannotTakeItsReportAndIsLeftUnchanged) {
+    const Bytes bytes = MakeBlockRecording({});
+    EXPECT_TRUE(Check(bytes, "rec.txt"));
+    EXPECT_EQ(messages.messages, (std::vector<std::string>{"Unable to write data to a file rec.txt"}));
+    EXPECT_EQ(ReadBytes("rec.txt"), bytes);
+}
+
+TEST_F(CheckSignatureTest, AShortWriteOfTheReportIsAFailedSaveInTheLanguageOfTheTexts) {
+    texts.unableToWrite = kRussian.Text(TextId::UnableToWriteData);
+    files.writeBudget = 5;
+    const std::string path = folder.File("r.wav");
+    EXPECT_TRUE(Check(MakeBlockRecording({}), path));
+    EXPECT_EQ(messages.messages, (std::vector<std::string>{"Невозможно записать данные в файл " + folder.File("r.txt")}));
+}
+
+TEST_F(CheckSignatureTest, AMissingRecordingIsAnOpenErrorWithNoReport) {
+    EXPECT_THROW(Check(std::string("missing.wav")), PlatformError);
+    EXPECT_FALSE(files.FileExists("missing.txt"));
+    EXPECT_EQ(loop.progress, (std::vector<int>{0}));
+}
+
+TEST_F(CheckSignatureTest, ANegativeCueCountIsAnErrorWithNoReportAndTheRecordingClosed) {
+    const Bytes head = testing::WavHead({testing::Chunk("fact", Bytes(8)), testing::CueChunk({}, -3)});
+    try {
+        Check(MakeBlockRecording({.head = head}));
+        FAIL() << "no error";
+    } catch (const PlatformError& error) {
+        EXPECT_STREQ(error.what(), "Range check error");
+    }
+    EXPECT_FALSE(files.FileExists("r.txt"));
+    EXPECT_EQ(files.openStreams(), 0);
+    EXPECT_TRUE(loop.pumps.empty());
+}
+
+TEST_F(CheckSignatureTest, ARecordingOf4GiBAndMoreIsMeasuredByItsWholeSize) {
+    // A sparse file of 2^32 + 8192 bytes: by its low 32 bits alone, two blocks would be the whole file.
+    testing::CreateSparseFile("big.wav", (std::uintmax_t{1} << 32) + 8192);
+    loop.stopAtPump = 3;
+    EXPECT_FALSE(Check(std::string("big.wav")));
+    EXPECT_EQ(loop.progress, (std::vector<int>{0, 0, 0, 0}));
+}
+
+}  // namespace
+}  // namespace vocset
