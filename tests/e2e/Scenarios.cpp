@@ -1,6 +1,7 @@
 // Every scenario of the driver, by name, in the order they run.
 #include "Scenarios.h"
 
+#include "DecodingPageScenarios.h"
 #include "SettingsFileScenarios.h"
 
 namespace e2e {
@@ -13,6 +14,7 @@ constexpr Scenario kScenarios[] = {
     {L"stored_password_shown", StoredPasswordShown},
     {L"save_settings_file", SaveSettingsFile},
     {L"save_under_other_name", SaveUnderOtherName},
+    {L"enter_clicks_start", EnterClicksStart},
 };
 
 }  // namespace

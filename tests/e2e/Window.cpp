@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "Check.h"
+#include "Wait.h"
 
 namespace e2e {
 
@@ -21,6 +22,13 @@ BOOL CALLBACK MatchControl(HWND window, LPARAM lParam) {
     if (GetDlgCtrlID(window) != search->id) return TRUE;
     search->found = window;
     return FALSE;
+}
+
+// The window that has the keyboard focus in the thread that owns `window`.
+HWND FocusedWindow(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
 }
 
 }  // namespace
@@ -84,6 +92,20 @@ void ShowPage(HWND tabControl, int index) { Send(tabControl, TCM_SETCURFOCUS, st
 void PostClick(HWND button) {
     if (!PostMessageW(button, BM_CLICK, 0, 0)) Fail(L"could not post a click to control " +
                                                      std::to_wstring(GetDlgCtrlID(button)));
+}
+
+void FocusByClick(HWND control) {
+    const LPARAM point = MAKELPARAM(3, 3);
+    PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, point);
+    PostMessageW(control, WM_LBUTTONUP, 0, point);
+    WaitFor(L"control " + std::to_wstring(GetDlgCtrlID(control)) + L" to have the focus",
+            [&] { return FocusedWindow(control) == control; });
+}
+
+void PostEnter(HWND control) {
+    constexpr LPARAM kEnterScanCode = 0x1C << 16;
+    PostMessageW(control, WM_KEYDOWN, VK_RETURN, kEnterScanCode | 1);
+    PostMessageW(control, WM_KEYUP, VK_RETURN, kEnterScanCode | 1 | (3u << 30));
 }
 
 }  // namespace e2e

@@ -31,5 +31,9 @@ int CurrentPage(HWND tabControl);
 void ShowPage(HWND tabControl, int index);
 // Clicks a button without waiting for its handler, which may open a modal box.
 void PostClick(HWND button);
+// Gives a control the keyboard focus as a mouse click on it does, and waits until it has it.
+void FocusByClick(HWND control);
+// Presses and releases Enter, with no modifier, in the focused control.
+void PostEnter(HWND control);
 
 }  // namespace e2e
