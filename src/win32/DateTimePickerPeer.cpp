@@ -1,0 +1,48 @@
+// The picker's value mirrored into a date-time picker control; dates the user picks and clicks
+// routed to the widget.
+#include "win32/DateTimePickerPeer.h"
+
+#include "win32/WideText.h"
+
+namespace vocset::win32 {
+
+DateTimePickerPeer::DateTimePickerPeer(HWND window, DateTimePicker& picker, Dispatcher& events)
+    : WindowPeer(window, picker, events), picker_(picker) {
+    SendMessageW(window, DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(Widen(picker.Format()).c_str()));
+    Subclass();
+}
+
+void DateTimePickerPeer::Changed(Property property) {
+    if (property != Property::Value) {
+        WindowPeer::Changed(property);
+        return;
+    }
+    const DateTime& value = picker_.Value();
+    SYSTEMTIME time{};
+    time.wYear = static_cast<WORD>(value.year);
+    time.wMonth = static_cast<WORD>(value.month);
+    time.wDay = static_cast<WORD>(value.day);
+    time.wHour = static_cast<WORD>(value.hour);
+    time.wMinute = static_cast<WORD>(value.minute);
+    time.wSecond = static_cast<WORD>(value.second);
+    SendMessageW(Window(), DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&time));
+}
+
+LRESULT DateTimePickerPeer::Notify(const NMHDR& header) {
+    if (header.code == DTN_DATETIMECHANGE) {
+        const auto& change = reinterpret_cast<const NMDATETIMECHANGE&>(header);
+        if (change.dwFlags == GDT_VALID) {
+            const SYSTEMTIME date = change.st;
+            Run([this, date] { picker_.UserSetDate(date.wYear, date.wMonth, date.wDay); });
+        }
+    }
+    return 0;
+}
+
+LRESULT DateTimePickerPeer::Intercept(UINT message, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = PassOn(message, wParam, lParam);
+    if (message == WM_LBUTTONUP) Run([this] { picker_.UserClick(); });
+    return result;
+}
+
+}  // namespace vocset::win32

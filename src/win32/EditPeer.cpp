@@ -1,0 +1,45 @@
+// Typed characters, text changes, clicks and the loss of focus of an edit, routed to its widget.
+#include "win32/EditPeer.h"
+
+#include "win32/WideText.h"
+#include "win32/WindowMessages.h"
+
+namespace vocset::win32 {
+
+EditPeer::EditPeer(HWND window, Edit& edit, Dispatcher& events) : WindowPeer(window, edit, events), edit_(edit) {
+    if (edit.MaxLength() > 0) SendMessageW(window, EM_LIMITTEXT, static_cast<WPARAM>(edit.MaxLength()), 0);
+    Subclass();
+}
+
+void EditPeer::Command(WORD code) {
+    if (code != EN_CHANGE) return;
+    const std::string text = Narrow(WindowText(Window()));
+    Run([this, &text] { edit_.UserSetText(text); });
+}
+
+LRESULT EditPeer::Intercept(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CHAR: {
+        // The key-press handler sees the character first; 0 swallows it, and so does an error.
+        char16_t key = 0;
+        Run([this, &key, wParam] { key = edit_.UserKeyPress(static_cast<char16_t>(wParam)); });
+        return key ? PassOn(message, key, lParam) : 0;
+    }
+    case WM_LBUTTONUP: {
+        const LRESULT result = PassOn(message, wParam, lParam);
+        Run([this] { edit_.UserClick(); });
+        return result;
+    }
+    case WM_KILLFOCUS: {
+        HWND mainWindow = GetAncestor(Window(), GA_ROOT);
+        HWND next = reinterpret_cast<HWND>(wParam);
+        if (next && IsChild(mainWindow, next)) {
+            PostMessageW(mainWindow, kControlExitMessage, static_cast<WPARAM>(edit_.Id()), 0);
+        }
+        return PassOn(message, wParam, lParam);
+    }
+    default: return PassOn(message, wParam, lParam);
+    }
+}
+
+}  // namespace vocset::win32
