@@ -18,8 +18,10 @@ for program in "${programs[@]}"; do
   name=$(basename "$program")
   corpus="$build/fuzz-corpus/$name"   # grows from run to run; the seeds stay in the source tree
   mkdir -p "$corpus"
-  seeds=()
-  [ -d "$root/fuzz/corpus/$name" ] && seeds=("$root/fuzz/corpus/$name")
+  seeds=()   # fuzz/corpus/<program>, or without the program's "Fuzzer" suffix
+  for folder in "$root/fuzz/corpus/$name" "$root/fuzz/corpus/${name%Fuzzer}"; do
+    if [ -d "$folder" ]; then seeds=("$folder"); break; fi
+  done
   (cd "$build/fuzz-logs" && "$program" -max_total_time="$seconds" -timeout=10 "$corpus" "${seeds[@]}" \
     >"$name.log" 2>&1) &
   pids+=($!)
