@@ -31,7 +31,7 @@ std::uint32_t SumWords(std::span<const std::uint8_t> block) {
 }
 
 bool IsSignatureBlock(const DecoderState& state) {
-    return state.blockIndex != 0 && static_cast<std::int64_t>(state.blockIndex) == state.blockLimit;
+    return static_cast<std::int64_t>(state.blockIndex) == state.blockLimit;
 }
 
 bool VerifyBlock(DecoderState& state, std::span<const std::uint8_t> block, std::int32_t length) {

@@ -26,7 +26,7 @@ void ReadBlockZeroHeader(DecoderState& state, std::span<const std::uint8_t> bloc
 // The sum of the block's 2048 little-endian words, modulo 2^32.
 std::uint32_t SumWords(std::span<const std::uint8_t> block);
 
-// True when the block index names the signature block (never block 0, which is always the header).
+// True when the block index equals the block limit; callers take block 0 as the header first.
 bool IsSignatureBlock(const DecoderState& state);
 
 // Sums a checksummed block, reads the header from block 0 and compares at the signature block; true

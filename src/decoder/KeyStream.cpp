@@ -1,6 +1,8 @@
 // The key-stream step and the precomputed key stream.
 #include "decoder/KeyStream.h"
 
+#include <algorithm>
+
 #include "decoder/Blocks.h"
 
 namespace vocset {
@@ -17,15 +19,16 @@ std::uint16_t KeyStep(const KeyTable& table, std::uint16_t state) {
 
 void KeyStream::Rebuild(const KeyTable& table, std::uint16_t origin) {
     // The first repeated state closes the cycle; a table that makes the map invertible gives no tail.
-    std::vector<std::int32_t> firstSeen(65536, -1);
+    std::vector<bool> seen(65536);
     std::vector<std::uint16_t> states;
+    states.reserve(seen.size());
     std::uint16_t state = origin;
-    for (std::int32_t index = 0; firstSeen[state] < 0; ++index) {
-        firstSeen[state] = index;
+    while (!seen[state]) {
+        seen[state] = true;
         states.push_back(state);
         state = DoubleStep(table, state);
     }
-    tail_ = static_cast<std::size_t>(firstSeen[state]);
+    tail_ = static_cast<std::size_t>(std::find(states.begin(), states.end(), state) - states.begin());
     period_ = states.size() - tail_;
 
     // The slice of a block may start at any key before tail_ + period_, so the keys run on for one
