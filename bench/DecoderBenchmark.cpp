@@ -3,6 +3,9 @@
 // Usage: decoder_benchmark [size in MB, default 1024] [folder, default the temporary folder]
 // Build with -DCMAKE_BUILD_TYPE=Release. The three operations run in turn, three rounds; the fastest
 // run of each counts, so that the page cache and write-back weigh alike on all three.
+#include <sys/resource.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <array>
 #include <chrono>
@@ -19,9 +22,6 @@
 #include "support/Fakes.h"
 #include "support/PosixFileSystem.h"
 
-#include <sys/resource.h>
-#include <unistd.h>
-
 namespace {
 
 using namespace vocset;
@@ -34,18 +34,18 @@ void PutU32(std::span<std::uint8_t> bytes, std::size_t at, std::uint32_t value) 
 }
 
 // An encrypted recording of `blocks` blocks whose last block holds the checksum of all before it, so
-// that its decryption has a valid signature. Written in 1 MB pieces; not timed.
+// that its decryption has a valid signature. Written 1 MB at a time; not timed.
 void CreateRecording(FileSystem& files, const std::string& path, std::size_t blocks) {
     const auto file = files.Create(path);
     DecoderState plain;
     DecoderState cipher;
     BuildKeyTable(cipher);
     SeedKeyState(cipher, kSeed);
-    std::vector<std::uint8_t> piece(kMegabyte);
+    std::vector<std::uint8_t> buffer(kMegabyte);
     std::size_t used = 0;
     std::uint32_t seed = 12345;
     for (std::size_t index = 0; index < blocks; ++index) {
-        std::span<std::uint8_t> block(piece.data() + used, kBlockSize);
+        std::span<std::uint8_t> block(buffer.data() + used, kBlockSize);
         for (std::uint8_t& byte : block) byte = static_cast<std::uint8_t>((seed = seed * 1103515245u + 12345u) >> 24);
         if (index == 0) {
             // RIFF header, a format chunk of 16 bytes and a data chunk to the end of the file: no tags.
@@ -55,13 +55,15 @@ void CreateRecording(FileSystem& files, const std::string& path, std::size_t blo
             std::copy_n("data", 4, block.begin() + 36);
             PutU32(block, 40, static_cast<std::uint32_t>(kBlockSize * blocks - 44));
         }
-        if (index == blocks - 1) PutU32(block, kStoredChecksumOffset, plain.runningSum);
-        else plain.runningSum += SumWords(block);
+        if (index == blocks - 1)
+            PutU32(block, kStoredChecksumOffset, plain.runningSum);
+        else
+            plain.runningSum += SumWords(block);
         cipher.blockIndex = static_cast<std::int32_t>(index);
         DecryptBlock(cipher, block, static_cast<std::int32_t>(kBlockSize));
         used += kBlockSize;
-        if (used == piece.size() || index == blocks - 1) {
-            file->Write(std::span(piece).first(used));
+        if (used == buffer.size() || index == blocks - 1) {
+            file->Write(std::span(buffer).first(used));
             used = 0;
         }
     }
@@ -103,7 +105,8 @@ void Measure(Timing& best, const std::function<void()>& operation) {
 
 int main(int argc, char** argv) {
     const std::size_t megabytes = argc > 1 ? std::strtoull(argv[1], nullptr, 10) : 1024;
-    const std::filesystem::path folder = argc > 2 ? std::filesystem::path(argv[2]) : std::filesystem::temp_directory_path();
+    const std::filesystem::path folder =
+        argc > 2 ? std::filesystem::path(argv[2]) : std::filesystem::temp_directory_path();
     const std::size_t blocks = std::max<std::size_t>(2, megabytes * kMegabyte / kBlockSize);
     const std::string source = (folder / "vocset-bench.xxx").string();
     const std::string copy = (folder / "vocset-bench-copy.xxx").string();

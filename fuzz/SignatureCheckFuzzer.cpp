@@ -37,7 +37,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         BuildKeyTable(state);
         SeedKeyState(state, static_cast<std::uint16_t>(size > 1 ? data[0] | data[1] << 8 : 0));
         pumps = 0;
-        if (DecryptRecording(state, "C:\\r.xxx", "C:\\r.wav", files, hooks)) CheckSignature(state, "C:\\r.wav", context);
+        if (DecryptRecording(state, "C:\\r.xxx", "C:\\r.wav", files, hooks))
+            CheckSignature(state, "C:\\r.wav", context);
     } catch (const PlatformError&) {
         // A negative cue count.
     }

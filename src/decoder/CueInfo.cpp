@@ -44,7 +44,7 @@ constexpr std::size_t kLablLenOffset = 4;
 constexpr std::size_t kCuePointIdOffset = 8;
 constexpr std::int64_t kLablLenBeforeText = 4;
 
-constexpr std::size_t kLabelPieceSize = 4096;
+constexpr std::size_t kLabelReadSize = 4096;
 
 // A reader that remembers the file's length, so that counts from the file can be held against it.
 class ChunkReader {
@@ -64,13 +64,13 @@ public:
     // Reads up to `count` bytes, no further than the file's end, appending those other than 0.
     std::vector<std::uint8_t> ReadNonZeroBytes(std::int64_t count) {
         std::vector<std::uint8_t> bytes;
-        std::array<std::uint8_t, kLabelPieceSize> piece;
+        std::array<std::uint8_t, kLabelReadSize> buffer;
         for (std::int64_t left = std::min(count, Remaining()); left > 0;) {
-            const std::size_t wanted = static_cast<std::size_t>(std::min<std::int64_t>(left, kLabelPieceSize));
-            const std::size_t got = file_.Read(std::span(piece).first(wanted));
+            const std::size_t wanted = static_cast<std::size_t>(std::min<std::int64_t>(left, kLabelReadSize));
+            const std::size_t got = file_.Read(std::span(buffer).first(wanted));
             if (got == 0) break;
             for (std::size_t i = 0; i < got; ++i) {
-                if (piece[i] != 0) bytes.push_back(piece[i]);
+                if (buffer[i] != 0) bytes.push_back(buffer[i]);
             }
             left -= static_cast<std::int64_t>(got);
         }

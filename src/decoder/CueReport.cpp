@@ -13,8 +13,8 @@ constexpr int kPositionDigits = 10;
 constexpr std::size_t kLabelWidth = 50;
 
 std::string TableRow(const TCueData& point, const std::string& label, Locale& locale) {
-    return "| " + ZeroPadInt(point.idCue, kCueIdDigits) + " | " + ZeroPadInt(point.PlayPos, kPositionDigits) +
-           " | " + locale.FromAnsi(point.idData) + " | " + PadRightSpaces(label, kLabelWidth) + " |";
+    return "| " + ZeroPadInt(point.idCue, kCueIdDigits) + " | " + ZeroPadInt(point.PlayPos, kPositionDigits) + " | " +
+           locale.FromAnsi(point.idData) + " | " + PadRightSpaces(label, kLabelWidth) + " |";
 }
 }  // namespace
 
@@ -30,8 +30,8 @@ std::string PadRightSpaces(const std::string& text, std::size_t width) {
     return length >= width ? text : text + std::string(width - length, ' ');
 }
 
-void FormatCueReport(std::vector<std::string>& lines, const TCue& cue, const std::string& fileName,
-                     const TList& list, const ReportTexts& texts, Locale& locale) {
+void FormatCueReport(std::vector<std::string>& lines, const TCue& cue, const std::string& fileName, const TList& list,
+                     const ReportTexts& texts, Locale& locale) {
     lines.push_back(texts.title + "\"" + ExtractFileName(fileName) + "\"");
     lines.push_back(texts.count + std::to_string(cue.CueNum));
     if (cue.CueNum == 0) return;

@@ -26,7 +26,7 @@ std::string PadRightSpaces(const std::string& text, std::size_t width);
 
 // Appends the title, the count and, when there are tags, the table of cue points with their labels.
 // The ids of the chunks that the points lie in are taken as text in the ANSI code page.
-void FormatCueReport(std::vector<std::string>& lines, const TCue& cue, const std::string& fileName,
-                     const TList& list, const ReportTexts& texts, Locale& locale);
+void FormatCueReport(std::vector<std::string>& lines, const TCue& cue, const std::string& fileName, const TList& list,
+                     const ReportTexts& texts, Locale& locale);
 
 }  // namespace vocset

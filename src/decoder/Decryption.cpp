@@ -34,8 +34,8 @@ bool DecryptBlock(DecoderState& state, std::span<std::uint8_t> block, std::int32
     return true;
 }
 
-bool DecryptRecording(DecoderState& state, const std::string& source, const std::string& target,
-                      FileSystem& files, const BlockLoopHooks& hooks) {
+bool DecryptRecording(DecoderState& state, const std::string& source, const std::string& target, FileSystem& files,
+                      const BlockLoopHooks& hooks) {
     hooks.setProgress(0);
     // Declared in this order so that they are freed in the reverse one: buffer, target, source.
     const std::unique_ptr<FileStream> input = files.OpenRead(source);

@@ -24,7 +24,7 @@ bool DecryptBlock(DecoderState& state, std::span<std::uint8_t> block, std::int32
 // Decrypts the source into the target block by block. True when a read delivers no byte or a write
 // stores none; false after Stop or at a last block shorter than 4096 bytes, which is not written. The
 // errors of opening the source and creating the target reach the caller.
-bool DecryptRecording(DecoderState& state, const std::string& source, const std::string& target,
-                      FileSystem& files, const BlockLoopHooks& hooks);
+bool DecryptRecording(DecoderState& state, const std::string& source, const std::string& target, FileSystem& files,
+                      const BlockLoopHooks& hooks);
 
 }  // namespace vocset

@@ -8,9 +8,7 @@
 namespace vocset {
 
 namespace {
-std::uint16_t DoubleStep(const KeyTable& table, std::uint16_t state) {
-    return KeyStep(table, KeyStep(table, state));
-}
+std::uint16_t DoubleStep(const KeyTable& table, std::uint16_t state) { return KeyStep(table, KeyStep(table, state)); }
 }  // namespace
 
 std::uint16_t KeyStep(const KeyTable& table, std::uint16_t state) {

@@ -30,9 +30,9 @@ private:
     KeyTable table_{};
     // Key k, the state after 2(k + 1) steps from the origin, as its low byte then its high byte.
     std::vector<std::uint8_t> keyBytes_;
-    std::size_t tail_ = 0;    // keys before the sequence enters its cycle
-    std::size_t period_ = 0;  // length of the cycle, in keys
-    std::size_t position_ = 0;  // keys already used since the origin, kept within tail_ + period_
+    std::size_t tail_ = 0;       // keys before the sequence enters its cycle
+    std::size_t period_ = 0;     // length of the cycle, in keys
+    std::size_t position_ = 0;   // keys already used since the origin, kept within tail_ + period_
     std::uint16_t current_ = 0;  // the state after those keys
 };
 

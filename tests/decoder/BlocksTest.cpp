@@ -3,8 +3,8 @@
 
 #include <span>
 
-#include "decoder/Blocks.h"
 #include "RecordingBuilder.h"
+#include "decoder/Blocks.h"
 
 namespace vocset {
 namespace {
@@ -74,7 +74,7 @@ TEST(VerifyBlock, BlockZeroIsSummedWithTheLimitInForceBeforeItAndIsNeverTheSigna
     EXPECT_EQ(afterDecryption.storedChecksum, 0u);
 }
 
-TEST(VerifyBlock, APieceShorterOrLongerThanABlockChangesNothing) {
+TEST(VerifyBlock, ALengthOtherThan4096ChangesNothing) {
     const Bytes bytes = MakeBlockRecording({});
     for (std::int32_t length : {0, 100, 4095, 4097}) {
         DecoderState state;
@@ -101,10 +101,9 @@ TEST_P(BlockLimitTest, ComesFromTheRiffSizePlus8OnWrapping32Bits) {
 }
 
 INSTANTIATE_TEST_SUITE_P(RiffSizes, BlockLimitTest,
-                         ::testing::Values(LimitCase{0, 0}, LimitCase{4087, 0}, LimitCase{4088, 1},
-                                           LimitCase{8183, 1}, LimitCase{8184, 2},
-                                           LimitCase{4294967287u, 1048575}, LimitCase{4294967288u, 0},
-                                           LimitCase{0xFFFFFFFFu, 0}));
+                         ::testing::Values(LimitCase{0, 0}, LimitCase{4087, 0}, LimitCase{4088, 1}, LimitCase{8183, 1},
+                                           LimitCase{8184, 2}, LimitCase{4294967287u, 1048575},
+                                           LimitCase{4294967288u, 0}, LimitCase{0xFFFFFFFFu, 0}));
 
 TEST(ReadBlockZeroHeader, TakesEachHalfOfTheRecorderNumberWithItsFirstWordMoreSignificant) {
     Bytes block(kBlockSize);

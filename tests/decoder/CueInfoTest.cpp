@@ -70,16 +70,17 @@ TEST_P(ChunkWalkTest, FindsTheCueChunkOnlyAfterAnFChunkThenADChunkEachAtMostOnce
     EXPECT_EQ(info.list.labl.size(), GetParam().found ? 2u : 0u);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Orders, ChunkWalkTest,
-    ::testing::Values(WalkCase{"CueFirst", {}, true}, WalkCase{"Fact", {"fact"}, true},
-                      WalkCase{"Data", {"data"}, true}, WalkCase{"FactData", {"fact", "data"}, true},
-                      // Only the first byte counts, and only in lower case.
-                      WalkCase{"OtherIdsOfTheSameLetters", {"fXYZ", "d123"}, true},
-                      WalkCase{"CapitalData", {"DATA"}, false}, WalkCase{"ListBeforeCue", {"data", "LIST"}, false},
-                      WalkCase{"TwoFactChunks", {"fact", "fact"}, false},
-                      WalkCase{"DataBeforeFact", {"data", "fact"}, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Orders, ChunkWalkTest,
+                         ::testing::Values(WalkCase{"CueFirst", {}, true}, WalkCase{"Fact", {"fact"}, true},
+                                           WalkCase{"Data", {"data"}, true},
+                                           WalkCase{"FactData", {"fact", "data"}, true},
+                                           // Only the first byte counts, and only in lower case.
+                                           WalkCase{"OtherIdsOfTheSameLetters", {"fXYZ", "d123"}, true},
+                                           WalkCase{"CapitalData", {"DATA"}, false},
+                                           WalkCase{"ListBeforeCue", {"data", "LIST"}, false},
+                                           WalkCase{"TwoFactChunks", {"fact", "fact"}, false},
+                                           WalkCase{"DataBeforeFact", {"data", "fact"}, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CueInfoTest, TheFormatChunkEndsWhereItsSizeSaysWithNoPadByte) {
     for (std::int32_t formatSize : {18, 17, 14}) {

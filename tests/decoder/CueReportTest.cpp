@@ -39,16 +39,12 @@ TEST(FormatCueReport, WritesTitleCountAndTableInEnglish) {
     Lines lines;
     FormatCueReport(lines, TwoPoints(), "D:\\rec\\a.wav", OneLabel("First"), TextsOf(kEnglish), locale);
     const Lines expected = {
-        "File tags \"a.wav\"",
-        "Number of tags: 2",
-        kRule,
-        "|Number| Sample     |Sect. | TAG                                                |",
-        kRule,
+        "File tags \"a.wav\"", "Number of tags: 2", kRule,
+        "|Number| Sample     |Sect. | TAG                                                |", kRule,
         "| 0001 | 0000008000 | data | First" + std::string(45, ' ') + " |",
         // A five-digit id is written whole; the second point has no label in the file. idData's bytes
         // are text in code page 1252, its zero byte a character of code 0.
-        std::string("| 12345 | 2147483647 | s\0\xC3\x84\xC3\xA0 | ", 32) + std::string(50, ' ') + " |",
-        kRule};
+        std::string("| 12345 | 2147483647 | s\0\xC3\x84\xC3\xA0 | ", 32) + std::string(50, ' ') + " |", kRule};
     EXPECT_EQ(lines, expected);
     EXPECT_EQ(lines[5].size(), 81u);
 }
@@ -105,8 +101,8 @@ TEST_F(SaveReportTest, WritesEachLineWithCrLfInTheAnsiCodePageWithoutAByteOrderM
     testing::FakeLocale cyrillic(1251);
     ASSERT_TRUE(SaveReport(files, cyrillic, "r.txt", {"Количество меток в файле: 0", "Да"}));
     const std::vector<std::uint8_t> expected = {0xCA, 0xEE, 0xEB, 0xE8, 0xF7, 0xE5, 0xF1, 0xF2, 0xE2, 0xEE, ' ',
-                                                0xEC, 0xE5, 0xF2, 0xEE, 0xEA, ' ', 0xE2, ' ', 0xF4, 0xE0, 0xE9,
-                                                0xEB, 0xE5, ':', ' ', '0', '\r', '\n', 0xC4, 0xE0, '\r', '\n'};
+                                                0xEC, 0xE5, 0xF2, 0xEE, 0xEA, ' ',  0xE2, ' ',  0xF4, 0xE0, 0xE9,
+                                                0xEB, 0xE5, ':',  ' ',  '0',  '\r', '\n', 0xC4, 0xE0, '\r', '\n'};
     EXPECT_EQ(testing::ReadBytes("r.txt"), expected);
 
     // An existing report is emptied first; Latin-1 letters in code page 1252.

@@ -35,7 +35,8 @@ Reference ReferenceDecrypt(Bytes bytes, std::uint16_t seed) {
     const std::size_t limit = testing::BlockLimit(ReadU32le(bytes, kRiffSizeOffset));
     std::uint16_t state = seed;
     for (std::size_t block = 1; block < bytes.size() / kBlockSize; ++block) {
-        if (block != limit) testing::ReferenceTransform(std::span(bytes).subspan(block * kBlockSize, kBlockSize), state);
+        if (block != limit)
+            testing::ReferenceTransform(std::span(bytes).subspan(block * kBlockSize, kBlockSize), state);
     }
     return {bytes, state};
 }
@@ -85,12 +86,12 @@ TEST_P(DecryptRecordingStreamTest, TransformsEveryBlockButTheHeaderAndSignatureB
 
 INSTANTIATE_TEST_SUITE_P(
     BlockLimits, DecryptRecordingStreamTest,
-    ::testing::Values(StreamCase{1234, 6, 100},                 // limit 0: every block after block 0
-                      StreamCase{1234, 6, 4096 - 8},            // limit 1: block 2 starts from the seed
-                      StreamCase{0, 20, 9 * 4096 - 8},          // mid-file, with blocks after it
-                      StreamCase{0xFFFF, 6, 6 * 4096 - 8},      // limit N: no signature block in the file
-                      StreamCase{0x5FEA, 6, 40 * 4096 - 8},     // beyond N, from a fixed point of the stream
-                      StreamCase{777, 40, 39 * 4096 - 8}));     // round the whole key cycle
+    ::testing::Values(StreamCase{1234, 6, 100},              // limit 0: every block after block 0
+                      StreamCase{1234, 6, 4096 - 8},         // limit 1: block 2 starts from the seed
+                      StreamCase{0, 20, 9 * 4096 - 8},       // mid-file, with blocks after it
+                      StreamCase{0xFFFF, 6, 6 * 4096 - 8},   // limit N: no signature block in the file
+                      StreamCase{0x5FEA, 6, 40 * 4096 - 8},  // beyond N, from a fixed point of the stream
+                      StreamCase{777, 40, 39 * 4096 - 8}));  // round the whole key cycle
 
 TEST_F(DecryptRecordingTest, AdvancesTheKeyStateByEveryTransformedBlock) {
     // From a seed on the long cycle of 32,767 double steps: 4096 × (N − 2) steps with the signature
@@ -128,7 +129,7 @@ TEST_F(DecryptRecordingTest, ProcessesMessagesAndTestsStopBeforeEveryBlockTheFir
     EXPECT_EQ(std::count(loop.pumps.begin(), loop.pumps.end(), PumpMode::MayDefer), 8);
 }
 
-TEST_F(DecryptRecordingTest, ALastPieceShorterThanABlockIsNeitherTransformedNorWritten) {
+TEST_F(DecryptRecordingTest, ALastBlockShorterThan4096BytesIsNeitherTransformedNorWritten) {
     Bytes source = MakeBlockRecording({.size = 3 * kBlockSize + 100});
     DecoderState state = SeededState(5);
     EXPECT_FALSE(Decrypt(state, source));
@@ -209,7 +210,8 @@ TEST_F(DecryptRecordingTest, OpenAndCreateErrorsReachTheCallerWithBothFilesClose
         DecryptRecording(state, "in.xxx", "in.xxx", files, hooks);
         FAIL() << "a target naming the open source cannot be created";
     } catch (const PlatformError& error) {
-        EXPECT_EQ(std::string(error.what()), "Cannot create file \"" + folder.File("in.xxx") + "\". Sharing violation.");
+        EXPECT_EQ(std::string(error.what()),
+                  "Cannot create file \"" + folder.File("in.xxx") + "\". Sharing violation.");
     }
     EXPECT_EQ(ReadBytes("in.xxx"), source);
     EXPECT_EQ(files.openStreams(), 0);
@@ -226,7 +228,7 @@ TEST_F(DecryptRecordingTest, TheProgressOfASourceOf4GiBAndMoreIsTakenFromItsWhol
     EXPECT_EQ(ReadBytes("out.wav").size(), 3u * 4096u);
 }
 
-TEST(DecryptBlock, APieceOtherThanABlockChangesNothing) {
+TEST(DecryptBlock, ALengthOtherThan4096ChangesNothing) {
     const Bytes block = MakeBlockRecording({.size = 4096});
     for (std::int32_t length : {0, 4095, 4097}) {
         DecoderState state = SeededState(5);

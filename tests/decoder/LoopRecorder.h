@@ -22,8 +22,7 @@ struct LoopRecorder {
                     if (pump == stopAtPump) stopped = true;
                     if (whilePumping) whilePumping(pump);
                 },
-                [this] { return stopped; },
-                [this](int position) { progress.push_back(position); }};
+                [this] { return stopped; }, [this](int position) { progress.push_back(position); }};
     }
     int LastProgress() const { return progress.empty() ? -1 : progress.back(); }
 };

@@ -52,7 +52,7 @@ struct Tag {
     std::int32_t id = 1;
     std::int32_t position = 0;
     std::string chunk = "data";
-    std::string label = {};  // the label's bytes as they stand in the file
+    std::string label = {};                    // the label's bytes as they stand in the file
     std::optional<std::int32_t> lablLen = {};  // the label's text and its cue point id unless given
     std::int32_t cuePointId = 0;
 };
@@ -91,7 +91,7 @@ inline Bytes TaggedHead(const std::vector<Tag>& tags) {
 }
 
 struct BlockRecording {
-    std::size_t size = 4 * 4096;          // bytes in the file
+    std::size_t size = 4 * 4096;            // bytes in the file
     std::uint32_t riffSize = 3 * 4096 - 8;  // gives the block limit: 3 here, the fourth block holds the sum
     std::uint32_t recorderHigh = 0x0A0B0C0D;
     std::uint32_t recorderLow = 0x01020304;
@@ -103,19 +103,21 @@ inline std::size_t BlockLimit(std::uint32_t riffSize) { return (riffSize + 8u) /
 
 // Varied bytes, the head at byte 0, the RIFF size and recorder number over it, and the checksum of the
 // blocks before the block limit at the start of that block when the file holds it.
-inline Bytes MakeBlockRecording(const BlockRecording& spec) {
-    Bytes bytes(spec.size);
+inline Bytes MakeBlockRecording(const BlockRecording& layout) {
+    Bytes bytes(layout.size);
     for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<std::uint8_t>(i * 167 + i / 4096 * 13);
-    std::copy(spec.head.begin(), spec.head.begin() + static_cast<std::ptrdiff_t>(std::min(spec.head.size(), bytes.size())),
+    std::copy(layout.head.begin(),
+              layout.head.begin() + static_cast<std::ptrdiff_t>(std::min(layout.head.size(), bytes.size())),
               bytes.begin());
     if (bytes.size() < 52) return bytes;
-    PutU32(bytes, 4, spec.riffSize);
-    PutU16(bytes, 44, static_cast<std::uint16_t>(spec.recorderHigh >> 16));
-    PutU16(bytes, 46, static_cast<std::uint16_t>(spec.recorderHigh));
-    PutU16(bytes, 48, static_cast<std::uint16_t>(spec.recorderLow >> 16));
-    PutU16(bytes, 50, static_cast<std::uint16_t>(spec.recorderLow));
-    const std::size_t signature = 4096 * BlockLimit(spec.riffSize);
-    if (signature != 0 && signature + 4 <= bytes.size()) PutU32(bytes, signature, WordSum(bytes, signature) + (spec.validChecksum ? 0 : 1));
+    PutU32(bytes, 4, layout.riffSize);
+    PutU16(bytes, 44, static_cast<std::uint16_t>(layout.recorderHigh >> 16));
+    PutU16(bytes, 46, static_cast<std::uint16_t>(layout.recorderHigh));
+    PutU16(bytes, 48, static_cast<std::uint16_t>(layout.recorderLow >> 16));
+    PutU16(bytes, 50, static_cast<std::uint16_t>(layout.recorderLow));
+    const std::size_t signature = 4096 * BlockLimit(layout.riffSize);
+    if (signature != 0 && signature + 4 <= bytes.size())
+        PutU32(bytes, signature, WordSum(bytes, signature) + (layout.validChecksum ? 0 : 1));
     return bytes;
 }
 

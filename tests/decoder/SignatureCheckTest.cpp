@@ -47,8 +47,8 @@ TEST_F(CheckSignatureTest, AValidRecordingIsTrueAtItsSignatureBlockAndReadsNoFur
     EXPECT_TRUE(Check(MakeBlockRecording({.size = 7 * 4096})));
     EXPECT_EQ(loop.progress, (std::vector<int>{0, 14, 29, 43, 100}));
     // Messages before each of the four blocks read, the first one looking at the queue without fail.
-    EXPECT_EQ(loop.pumps, (std::vector<PumpMode>{PumpMode::Always, PumpMode::MayDefer, PumpMode::MayDefer,
-                                                 PumpMode::MayDefer}));
+    EXPECT_EQ(loop.pumps,
+              (std::vector<PumpMode>{PumpMode::Always, PumpMode::MayDefer, PumpMode::MayDefer, PumpMode::MayDefer}));
     EXPECT_EQ(state.recorderHigh, 0x0A0B0C0Du);
     EXPECT_EQ(state.recorderLow, 0x01020304u);
     EXPECT_EQ(ReportText("r.txt"), "File tags \"r.wav\"\r\nNumber of tags: 0\r\n");
@@ -64,7 +64,7 @@ TEST_F(CheckSignatureTest, AChangedByteIsFalseAfterTheWholeFileIsRead) {
     EXPECT_EQ(loop.pumps.size(), 8u);
 }
 
-TEST_F(CheckSignatureTest, AShortLastPieceEndsTheCheckKeepingTheLastPercentage) {
+TEST_F(CheckSignatureTest, AShortLastReadEndsTheCheckKeepingTheLastPercentage) {
     EXPECT_FALSE(Check(MakeBlockRecording({.size = 3 * 4096 + 100, .riffSize = 8 * 4096 - 8})));
     EXPECT_EQ(loop.progress, (std::vector<int>{0, 33, 66, 99}));
 }
@@ -133,7 +133,8 @@ TEST_F(CheckSignatureTest, AShortWriteOfTheReportIsAFailedSaveInTheLanguageOfThe
     files.writeBudget = 5;
     const std::string path = folder.File("r.wav");
     EXPECT_TRUE(Check(MakeBlockRecording({}), path));
-    EXPECT_EQ(messages.messages, (std::vector<std::string>{"Невозможно записать данные в файл " + folder.File("r.txt")}));
+    EXPECT_EQ(messages.messages,
+              (std::vector<std::string>{"Невозможно записать данные в файл " + folder.File("r.txt")}));
 }
 
 TEST_F(CheckSignatureTest, AMissingRecordingIsAnOpenErrorWithNoReport) {
