@@ -20,8 +20,8 @@ std::uint16_t KeyStep(const KeyTable& table, std::uint16_t state);
 // cycle of at most 65,536 states, and a block's 2048 keys are one contiguous slice of it.
 class KeyStream {
 public:
-    // XORs the 2048 keys that follow `state` into the block's little-endian words and advances `state`
-    // by 4096 steps, exactly as stepping word by word would.
+    // XORs the 2048 keys that follow `state` into the first 4096 bytes of the block, taken as
+    // little-endian words, and advances `state` by 4096 steps, exactly as stepping word by word would.
     void Apply(const KeyTable& table, std::uint16_t& state, std::span<std::uint8_t> block);
 
 private:
