@@ -3,6 +3,7 @@
 
 #include <array>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "decoder/Blocks.h"
@@ -15,24 +16,12 @@ namespace vocset {
 namespace {
 constexpr const char* kReportExtension = "txt";
 
-// Saves the report when the block loop is left, by its verdict or by an error, while the recording is
-// still open.
-class ReportOnExit {
-public:
-    ReportOnExit(const SignatureCheckContext& context, std::string name, std::vector<std::string> lines)
-        : context_(context), name_(std::move(name)), lines_(std::move(lines)) {}
-    ReportOnExit(const ReportOnExit&) = delete;
-    ReportOnExit& operator=(const ReportOnExit&) = delete;
-    ~ReportOnExit() {
-        if (!SaveReport(context_.files, context_.locale, name_, lines_))
-            context_.messages.ShowMessage(context_.texts.unableToWrite + name_);
-    }
-
-private:
-    const SignatureCheckContext& context_;
-    std::string name_;
-    std::vector<std::string> lines_;
-};
+// Saves the report beside the recording, which is still open, and tells when that fails.
+void SaveReportOrTell(const SignatureCheckContext& context, const std::string& name,
+                      const std::vector<std::string>& lines) {
+    if (!SaveReport(context.files, context.locale, name, lines))
+        context.messages.ShowMessage(context.texts.unableToWrite + name);
+}
 
 // The report's lines for the recording, from its tags; the file is left wherever reading stopped.
 std::vector<std::string> ReportLines(FileStream& recording, const std::string& fileName,
@@ -71,12 +60,20 @@ bool CheckSignature(DecoderState& state, const std::string& fileName, const Sign
     context.hooks.setProgress(0);
     const std::unique_ptr<FileStream> recording = context.files.OpenRead(fileName);
     const std::int64_t length = recording->Size();
-    std::string reportName = ReportFileName(fileName, kReportExtension);
-    std::vector<std::string> lines = ReportLines(*recording, fileName, context);
+    const std::string reportName = ReportFileName(fileName, kReportExtension);
+    const std::vector<std::string> lines = ReportLines(*recording, fileName, context);
     recording->Seek(0, SeekOrigin::Begin);
 
-    const ReportOnExit report(context, std::move(reportName), std::move(lines));
-    return CheckBlocks(state, *recording, length, context.hooks);
+    // The report is saved however the loop ends, also when an error leaves it.
+    bool valid = false;
+    try {
+        valid = CheckBlocks(state, *recording, length, context.hooks);
+    } catch (...) {
+        SaveReportOrTell(context, reportName, lines);
+        throw;
+    }
+    SaveReportOrTell(context, reportName, lines);
+    return valid;
 }
 
 }  // namespace vocset

@@ -107,7 +107,9 @@ TEST(LayoutTest, InitialStateOfTheWindow) {
     for (int n = 4; n <= 48; ++n) {
         if (n == 45) continue;  // the resolution list, "16 bit" selected
         EXPECT_EQ(form.ComboBoxNumber(n).ItemIndex(), 0) << n;
-        if (n <= 44) EXPECT_FALSE(form.ComboBoxNumber(n).Enabled()) << n;
+        if (n <= 44) {
+            EXPECT_FALSE(form.ComboBoxNumber(n).Enabled()) << n;
+        }
     }
     EXPECT_EQ(form.ComboBoxNumber(5).Items().size(), 31u);
     EXPECT_EQ(form.ComboBoxNumber(6).Items().front(), "00");
@@ -127,7 +129,9 @@ TEST(LayoutTest, LanguagesDifferOnlyInTextsAndTheCyclicPanelTop) {
         EXPECT_EQ(e.id, r.id);
         EXPECT_EQ(e.left, r.left);
         EXPECT_EQ(e.top, r.id == ControlId::Panel5 ? 143 : r.top);
-        if (e.id == ControlId::Panel5) EXPECT_EQ(r.top, 151);
+        if (e.id == ControlId::Panel5) {
+            EXPECT_EQ(r.top, 151);
+        }
     }
 }
 
