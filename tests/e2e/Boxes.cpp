@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "Program.h"
+#include "Screen.h"
 #include "Wait.h"
 #include "Window.h"
 
@@ -14,6 +15,9 @@ namespace e2e {
 namespace {
 
 constexpr int kMessageTextId = 0xFFFF;  // the static that holds a message box's text
+constexpr int kMessageIconId = 0x0440;  // the static that shows a message box's icon under Wine
+// Most of the error icon, a red disc with a white cross, is red; no other system icon is.
+constexpr double kErrorIconRedShare = 0.25;
 constexpr int kFileNameBoxId = 0x047C;  // the name box of the file dialog
 
 struct BoxSearch {
@@ -37,21 +41,19 @@ std::vector<HWND> OwnedBoxes(HWND owner) {
     return search.boxes;
 }
 
-HWND WaitForBox(const Program& program, const std::wstring& what) {
-    return WaitFor(what, [&]() -> HWND {
-        for (HWND box : OwnedBoxes(program.Window())) {
-            if (IsWindowVisible(box)) return box;
-        }
-        return nullptr;
-    });
+HWND WaitForBox(const Program& program, const std::wstring& what, DWORD timeoutMs = kPatienceMs) {
+    return WaitFor(
+        what,
+        [&]() -> HWND {
+            for (HWND box : OwnedBoxes(program.Window())) {
+                if (IsWindowVisible(box)) return box;
+            }
+            return nullptr;
+        },
+        timeoutMs);
 }
 
 bool IsFileDialog(HWND box) { return GetDlgItem(box, kFileNameBoxId) != nullptr; }
-
-std::wstring MessageText(HWND box) {
-    HWND text = GetDlgItem(box, kMessageTextId);
-    return text ? TextOf(text) : std::wstring();
-}
 
 void WaitUntilGone(HWND box, const std::wstring& what) {
     WaitFor(what + L" to close", [&] { return !IsWindow(box); });
@@ -59,16 +61,42 @@ void WaitUntilGone(HWND box, const std::wstring& what) {
 
 }  // namespace
 
-void WaitForMessageBox(const Program& program, const std::wstring& expectedText) {
-    const std::wstring what = L"the message box " + Show(expectedText);
-    HWND box = WaitForBox(program, what);
+HWND WaitForOpenMessageBox(const Program& program, const std::wstring& what, DWORD timeoutMs) {
+    HWND box = WaitForBox(program, what, timeoutMs);
     Expect(!IsFileDialog(box), L"a file dialog opened where " + what + L" was expected");
-    ExpectEqual(MessageText(box), expectedText, L"text of the message box");
-    ExpectEqual(TextOf(box), program.Given().Text(vocset::TextId::AppTitle), L"caption of the message box");
+    ExpectEqual(TextOf(box), program.Given().Text(vocset::TextId::AppTitle), L"caption of " + what);
+    return box;
+}
+
+std::wstring MessageText(HWND box) {
+    HWND text = GetDlgItem(box, kMessageTextId);
+    return text ? TextOf(text) : std::wstring();
+}
+
+void PressOk(HWND box, const std::wstring& what) {
     HWND ok = GetDlgItem(box, IDOK);
-    Expect(ok != nullptr, L"the message box " + Show(expectedText) + L" has no OK button");
+    Expect(ok != nullptr, what + L" has no OK button");
     PostClick(ok);
     WaitUntilGone(box, what);
+}
+
+void WaitForMessageBox(const Program& program, const std::wstring& expectedText) {
+    const std::wstring what = L"the message box " + Show(expectedText);
+    HWND box = WaitForOpenMessageBox(program, what, kPatienceMs);
+    ExpectEqual(MessageText(box), expectedText, L"text of the message box");
+    PressOk(box, what);
+}
+
+std::wstring WaitForErrorBox(const Program& program, const std::wstring& textStart) {
+    const std::wstring what = L"the error box " + Show(textStart + L"...");
+    HWND box = WaitForOpenMessageBox(program, what, kPatienceMs);
+    const std::wstring text = MessageText(box);
+    Expect(text.starts_with(textStart), L"text of " + what + L": got " + Show(text));
+    HWND icon = GetDlgItem(box, kMessageIconId);
+    Expect(icon && Send(icon, STM_GETICON) != 0, what + L" shows no icon");
+    WaitFor(L"the error icon in " + what, [&] { return ShareOfRedPixels(icon) > kErrorIconRedShare; });
+    PressOk(box, what);
+    return text;
 }
 
 std::wstring AnswerFileDialog(const Program& program, const std::wstring& path) {

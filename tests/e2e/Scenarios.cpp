@@ -15,6 +15,12 @@ constexpr Scenario kScenarios[] = {
     {L"save_settings_file", SaveSettingsFile},
     {L"save_under_other_name", SaveUnderOtherName},
     {L"enter_clicks_start", EnterClicksStart},
+    {L"target_folder_remembered", TargetFolderRemembered},
+    {L"password_shared_with_other_variant", PasswordSharedWithOtherVariant},
+    {L"decrypt_to_proposed_target", DecryptToProposedTarget},
+    {L"check_wav_recordings", CheckWavRecordings},
+    {L"stop_during_decryption", StopDuringDecryption},
+    {L"missing_source_typed", MissingSourceTyped},
 };
 
 }  // namespace

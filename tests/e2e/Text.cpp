@@ -7,13 +7,19 @@
 
 namespace e2e {
 
-std::wstring Widen(std::string_view utf8) {
-    if (utf8.empty()) return {};
-    const int size = static_cast<int>(utf8.size());
-    std::wstring result(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, result.data(), static_cast<int>(result.size()));
+namespace {
+
+std::wstring Decode(UINT codePage, std::string_view bytes) {
+    if (bytes.empty()) return {};
+    const int size = static_cast<int>(bytes.size());
+    std::wstring result(MultiByteToWideChar(codePage, 0, bytes.data(), size, nullptr, 0), L'\0');
+    MultiByteToWideChar(codePage, 0, bytes.data(), size, result.data(), static_cast<int>(result.size()));
     return result;
 }
+
+}  // namespace
+
+std::wstring Widen(std::string_view utf8) { return Decode(CP_UTF8, utf8); }
 
 std::string Narrow(std::wstring_view text) {
     if (text.empty()) return {};
@@ -22,6 +28,10 @@ std::string Narrow(std::wstring_view text) {
     WideCharToMultiByte(CP_UTF8, 0, text.data(), size, result.data(), static_cast<int>(result.size()), nullptr,
                         nullptr);
     return result;
+}
+
+std::wstring FromAnsi(const std::vector<std::uint8_t>& bytes) {
+    return Decode(CP_ACP, {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
 }
 
 std::wstring Show(const std::wstring& text) { return L"\"" + text + L"\""; }

@@ -1,6 +1,7 @@
 // Conversions between the driver's wide texts, UTF-8 and readable forms for failure messages.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -9,6 +10,8 @@ namespace e2e {
 
 std::wstring Widen(std::string_view utf8);
 std::string Narrow(std::wstring_view text);
+// Bytes in the ANSI code page of the locale that the driver and the program share.
+std::wstring FromAnsi(const std::vector<std::uint8_t>& bytes);
 
 // A value as a failure message shows it.
 std::wstring Show(const std::wstring& text);
