@@ -63,12 +63,12 @@ TForm1::TForm1(Services& services, const Language& language)
       SaveDialog2(FileDialogKind::Save, services.dialogs),
       defaultButtons_{&BitBtn1, &BitBtn4, &BitBtn5, &BitBtn6},
       closedStore_(services.registry) {
-    for (const DialogSpec& spec : MainWindowDialogs()) {
-        FileDialog& dialog = Dialog(spec.id);
-        dialog.filter = spec.filter;
-        dialog.filterIndex = spec.filterIndex;
-        dialog.defaultExt = spec.defaultExt;
-        dialog.fileName = spec.fileName;
+    for (const DialogSpec& row : MainWindowDialogs()) {
+        FileDialog& dialog = Dialog(row.id);
+        dialog.filter = row.filter;
+        dialog.filterIndex = row.filterIndex;
+        dialog.defaultExt = row.defaultExt;
+        dialog.fileName = row.fileName;
     }
     BindHandlers();
 }

@@ -4,9 +4,9 @@
 namespace vocset {
 
 namespace {
-std::unique_ptr<Control> MakeWidget(const ControlSpec& spec, Control* parent) {
-    const int id = IdNumber(spec.id);
-    switch (spec.kind) {
+std::unique_ptr<Control> MakeWidget(const ControlSpec& row, Control* parent) {
+    const int id = IdNumber(row.id);
+    switch (row.kind) {
     case ControlKind::PageControl: return std::make_unique<PageControl>(id, parent);
     case ControlKind::TabSheet: return std::make_unique<TabSheet>(id, parent);
     case ControlKind::GroupBox: return std::make_unique<GroupBox>(id, parent);
@@ -24,32 +24,32 @@ std::unique_ptr<Control> MakeWidget(const ControlSpec& spec, Control* parent) {
     throw std::logic_error("unknown control kind");
 }
 
-void ApplyInitialState(Control& control, const ControlSpec& spec, const Language& language) {
-    if (spec.text != TextId::None) control.SetText(language.Text(spec.text));
-    if (spec.fixedText) control.SetText(spec.fixedText);
-    control.SetEnabled(spec.enabled);
-    control.SetVisible(spec.visible);
-    if (auto* box = dynamic_cast<CheckBox*>(&control)) box->SetChecked(spec.checked);
+void ApplyInitialState(Control& control, const ControlSpec& row, const Language& language) {
+    if (row.text != TextId::None) control.SetText(language.Text(row.text));
+    if (row.fixedText) control.SetText(row.fixedText);
+    control.SetEnabled(row.enabled);
+    control.SetVisible(row.visible);
+    if (auto* box = dynamic_cast<CheckBox*>(&control)) box->SetChecked(row.checked);
     if (auto* list = dynamic_cast<ComboBox*>(&control)) {
-        list->SetItems(ItemTexts(spec.items, language));
-        list->SetItemIndex(spec.itemIndex);
+        list->SetItems(ItemTexts(row.items, language));
+        list->SetItemIndex(row.itemIndex);
     }
-    if (auto* edit = dynamic_cast<Edit*>(&control)) edit->SetMaxLength(spec.maxLength);
-    if (auto* mask = dynamic_cast<MaskEdit*>(&control)) mask->SetEditMask(spec.format);
+    if (auto* edit = dynamic_cast<Edit*>(&control)) edit->SetMaxLength(row.maxLength);
+    if (auto* mask = dynamic_cast<MaskEdit*>(&control)) mask->SetEditMask(row.format);
     if (auto* picker = dynamic_cast<DateTimePicker*>(&control)) {
-        picker->SetFormat(spec.format);
+        picker->SetFormat(row.format);
         picker->SetValue(kDatePickerInitialValue);
     }
-    if (auto* button = dynamic_cast<BitBtn*>(&control)) button->SetDefault(spec.isDefault);
+    if (auto* button = dynamic_cast<BitBtn*>(&control)) button->SetDefault(row.isDefault);
     if (auto* timer = dynamic_cast<Timer*>(&control)) timer->SetInterval(kTimer1Interval);
 }
 }  // namespace
 
 WidgetSet::WidgetSet(const std::vector<ControlSpec>& layout, const Language& language) {
-    for (const ControlSpec& spec : layout) {
-        auto widget = MakeWidget(spec, Find(spec.parent));
-        ApplyInitialState(*widget, spec, language);
-        widgets_[spec.id] = std::move(widget);
+    for (const ControlSpec& row : layout) {
+        auto widget = MakeWidget(row, Find(row.parent));
+        ApplyInitialState(*widget, row, language);
+        widgets_[row.id] = std::move(widget);
     }
 }
 

@@ -17,7 +17,7 @@
 namespace vocset::win32 {
 
 namespace {
-RECT Place(const ControlSpec& spec) { return {spec.left, spec.top, spec.left + spec.width, spec.top + spec.height}; }
+RECT Place(const ControlSpec& row) { return {row.left, row.top, row.left + row.width, row.top + row.height}; }
 
 HWND CreateControl(const wchar_t* className, DWORD style, DWORD extendedStyle, HWND parent, int id, const RECT& place,
                    HFONT font) {
@@ -45,8 +45,8 @@ void FitDropDown(HWND list, int closedHeight, int shown) {
 }
 
 template <class T>
-T& WidgetOf(const TForm1& form, const ControlSpec& spec) {
-    auto* widget = dynamic_cast<T*>(form.Find(spec.id));
+T& WidgetOf(const TForm1& form, const ControlSpec& row) {
+    auto* widget = dynamic_cast<T*>(form.Find(row.id));
     if (!widget) throw std::logic_error("the layout and the widgets disagree on a control's kind");
     return *widget;
 }
@@ -54,7 +54,7 @@ T& WidgetOf(const TForm1& form, const ControlSpec& spec) {
 
 void ControlSet::Build(HWND mainWindow, HFONT font, TForm1& form) {
     RegisterContainerClass();
-    for (const ControlSpec& spec : form.layout()) Make(spec, mainWindow, font, form);
+    for (const ControlSpec& row : form.layout()) Make(row, mainWindow, font, form);
     // Created first, each group box's frame would lie over its controls.
     for (HWND frame : groupFrames_) {
         SetWindowPos(frame, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -76,74 +76,74 @@ Peer& ControlSet::Keep(Arguments&&... arguments) {
     return kept;
 }
 
-void ControlSet::Make(const ControlSpec& spec, HWND mainWindow, HFONT font, TForm1& form) {
-    const int id = IdNumber(spec.id);
-    HWND parent = spec.parent == ControlId::None ? mainWindow : Find(IdNumber(spec.parent))->Window();
-    const RECT place = Place(spec);
+void ControlSet::Make(const ControlSpec& row, HWND mainWindow, HFONT font, TForm1& form) {
+    const int id = IdNumber(row.id);
+    HWND parent = row.parent == ControlId::None ? mainWindow : Find(IdNumber(row.parent))->Window();
+    const RECT place = Place(row);
     Dispatcher& events = form.events();
-    switch (spec.kind) {
+    switch (row.kind) {
     case ControlKind::PageControl:
         pages_ = &Keep<PageControlPeer>(CreateControl(WC_TABCONTROLW, WS_TABSTOP | WS_CLIPSIBLINGS, 0, parent, id,
                                                       place, font),
-                                        WidgetOf<PageControl>(form, spec), events);
+                                        WidgetOf<PageControl>(form, row), events);
         break;
     case ControlKind::TabSheet: {
         // A page lies over the tab control as its sibling, so that the tab control stays a tab stop
         // of its own.
         HWND sheet = CreateContainer(GetParent(parent), id, place, ContainerBorder::None);
-        TabSheet& widget = WidgetOf<TabSheet>(form, spec);
+        TabSheet& widget = WidgetOf<TabSheet>(form, row);
         Keep<TabSheetPeer>(sheet, widget, events, *pages_, pages_->AddPage(widget, sheet));
         break;
     }
     case ControlKind::GroupBox: {
         HWND box = CreateContainer(parent, id, place, ContainerBorder::None);
         HWND frame = CreateControl(L"BUTTON", BS_GROUPBOX | WS_CLIPSIBLINGS, 0, box, -1,
-                                   {0, 0, spec.width, spec.height}, font);
+                                   {0, 0, row.width, row.height}, font);
         groupFrames_.push_back(frame);
-        Keep<GroupBoxPeer>(box, WidgetOf<GroupBox>(form, spec), events, frame);
+        Keep<GroupBoxPeer>(box, WidgetOf<GroupBox>(form, row), events, frame);
         break;
     }
     case ControlKind::Panel: {
         // The button bar stands out with a thin raised edge; the alarm panels have none.
-        const auto border = spec.id == ControlId::Panel1 ? ContainerBorder::RaisedBevel : ContainerBorder::None;
-        Keep<WindowPeer>(CreateContainer(parent, id, place, border), WidgetOf<Panel>(form, spec), events);
+        const auto border = row.id == ControlId::Panel1 ? ContainerBorder::RaisedBevel : ContainerBorder::None;
+        Keep<WindowPeer>(CreateContainer(parent, id, place, border), WidgetOf<Panel>(form, row), events);
         break;
     }
     case ControlKind::Label:
-        Keep<LabelPeer>(CreateControl(L"STATIC", SS_LEFT, 0, parent, id, place, font), WidgetOf<Label>(form, spec),
-                        events, spec.width == 0);
+        Keep<LabelPeer>(CreateControl(L"STATIC", SS_LEFT, 0, parent, id, place, font), WidgetOf<Label>(form, row),
+                        events, row.width == 0);
         break;
     case ControlKind::CheckBox:
         Keep<CheckBoxPeer>(CreateControl(L"BUTTON", BS_CHECKBOX | WS_TABSTOP, 0, parent, id, place, font),
-                           WidgetOf<CheckBox>(form, spec), events);
+                           WidgetOf<CheckBox>(form, row), events);
         break;
     case ControlKind::ComboBox: {
         HWND list = CreateControl(L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0, parent, id, place, font);
-        FitDropDown(list, spec.height, spec.dropDownCount);
-        Keep<ComboBoxPeer>(list, WidgetOf<ComboBox>(form, spec), events);
+        FitDropDown(list, row.height, row.dropDownCount);
+        Keep<ComboBoxPeer>(list, WidgetOf<ComboBox>(form, row), events);
         break;
     }
     case ControlKind::Edit:
     case ControlKind::MaskEdit:
         Keep<EditPeer>(CreateControl(L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, parent, id, place, font),
-                       WidgetOf<Edit>(form, spec), events);
+                       WidgetOf<Edit>(form, row), events);
         break;
     case ControlKind::DateTimePicker:
         Keep<DateTimePickerPeer>(CreateControl(DATETIMEPICK_CLASSW, WS_TABSTOP, 0, parent, id, place, font),
-                                 WidgetOf<DateTimePicker>(form, spec), events);
+                                 WidgetOf<DateTimePicker>(form, row), events);
         break;
     case ControlKind::BitBtn: {
-        const DWORD style = (spec.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | WS_TABSTOP;
-        Keep<BitBtnPeer>(CreateControl(L"BUTTON", style, 0, parent, id, place, font), WidgetOf<BitBtn>(form, spec), events,
-                         CreateGlyphList(spec.glyph));
+        const DWORD style = (row.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | WS_TABSTOP;
+        Keep<BitBtnPeer>(CreateControl(L"BUTTON", style, 0, parent, id, place, font), WidgetOf<BitBtn>(form, row), events,
+                         CreateGlyphList(row.glyph));
         break;
     }
     case ControlKind::ProgressBar:
         // Without its theme the bar draws no frame of its own; the border keeps an empty bar in sight.
         Keep<ProgressBarPeer>(CreateControl(PROGRESS_CLASSW, PBS_SMOOTH | WS_BORDER, 0, parent, id, place, font),
-                              WidgetOf<ProgressBar>(form, spec), events);
+                              WidgetOf<ProgressBar>(form, row), events);
         break;
-    case ControlKind::Timer: peers_.push_back(std::make_unique<TimerPeer>(mainWindow, WidgetOf<Timer>(form, spec))); break;
+    case ControlKind::Timer: peers_.push_back(std::make_unique<TimerPeer>(mainWindow, WidgetOf<Timer>(form, row))); break;
     }
 }
 

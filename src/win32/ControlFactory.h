@@ -23,7 +23,7 @@ public:
     const Control* ShownPage() const { return pages_ ? pages_->ShownPage() : nullptr; }
 
 private:
-    void Make(const ControlSpec& spec, HWND mainWindow, HFONT font, TForm1& form);
+    void Make(const ControlSpec& row, HWND mainWindow, HFONT font, TForm1& form);
     template <class Peer, class... Arguments>
     Peer& Keep(Arguments&&... arguments);
 

@@ -45,8 +45,8 @@ protected:
             if (n == call) fixture.Act([this] { form.BitBtn6.Click(); });
         };
     }
-    void PrepareEncrypted(const std::string& password, std::uint16_t seed, const RecordingSpec& spec = {}) {
-        plain = MakeRecording(spec);
+    void PrepareEncrypted(const std::string& password, std::uint16_t seed, const RecordingSpec& recording = {}) {
+        plain = MakeRecording(recording);
         WriteBytes("rec.xxx", Encrypt(plain, seed));
         form.Edit2.SetText("rec.xxx");
         form.Edit3.SetText("out.wav");

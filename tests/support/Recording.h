@@ -34,26 +34,26 @@ inline std::uint32_t WordSum(const Bytes& bytes, std::size_t end) {
 }
 
 // A plain WAV recording: RIFF size 4096·n − 8, so blocks 0 to n − 1 are summed and block n holds the sum.
-inline Bytes MakeRecording(const RecordingSpec& spec = {}) {
+inline Bytes MakeRecording(const RecordingSpec& recording = {}) {
     const std::size_t block = 4096;
-    Bytes bytes(block * static_cast<std::size_t>(spec.checksummedBlocks + 1 + spec.blocksAfter));
+    Bytes bytes(block * static_cast<std::size_t>(recording.checksummedBlocks + 1 + recording.blocksAfter));
     for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<std::uint8_t>(i * 31 + i / 4096);
     const char riff[] = {'R', 'I', 'F', 'F'};
     std::copy(riff, riff + 4, bytes.begin());
-    PutU32(bytes, 4, static_cast<std::uint32_t>(block * static_cast<std::size_t>(spec.checksummedBlocks) - 8));
+    PutU32(bytes, 4, static_cast<std::uint32_t>(block * static_cast<std::size_t>(recording.checksummedBlocks) - 8));
     // The recorder number's halves put their first word in the more significant place.
-    PutU16(bytes, 44, static_cast<std::uint16_t>(spec.recorderHigh >> 16));
-    PutU16(bytes, 46, static_cast<std::uint16_t>(spec.recorderHigh));
-    PutU16(bytes, 48, static_cast<std::uint16_t>(spec.recorderLow >> 16));
-    PutU16(bytes, 50, static_cast<std::uint16_t>(spec.recorderLow));
+    PutU16(bytes, 44, static_cast<std::uint16_t>(recording.recorderHigh >> 16));
+    PutU16(bytes, 46, static_cast<std::uint16_t>(recording.recorderHigh));
+    PutU16(bytes, 48, static_cast<std::uint16_t>(recording.recorderLow >> 16));
+    PutU16(bytes, 50, static_cast<std::uint16_t>(recording.recorderLow));
     // No cue chunk: the format chunk of 16 bytes is followed by a data chunk.
     const char head[] = {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '};
     std::copy(head, head + 8, bytes.begin() + 8);
     PutU32(bytes, 16, 16);
     bytes[36] = 'd';
     PutU32(bytes, 40, static_cast<std::uint32_t>(bytes.size() - 44));
-    const std::size_t signature = block * static_cast<std::size_t>(spec.checksummedBlocks);
-    PutU32(bytes, signature, WordSum(bytes, signature) + (spec.validChecksum ? 0 : 1));
+    const std::size_t signature = block * static_cast<std::size_t>(recording.checksummedBlocks);
+    PutU32(bytes, signature, WordSum(bytes, signature) + (recording.validChecksum ? 0 : 1));
     return bytes;
 }
 
