@@ -3,6 +3,7 @@
 
 #include "settings/SettingsFile.h"
 #include "widgets/Paths.h"
+#include "widgets/TimeText.h"
 
 namespace vocset {
 
@@ -43,6 +44,15 @@ TForm1::TForm1(Services& services, const Language& language)
       ComboBox47(ComboBoxNumber(47)),
       ComboBox48(ComboBoxNumber(48)),
       ComboBox49(ComboBoxNumber(49)),
+      Label1(widgets_.Get<Label>(LabelId(1))),
+      Label3(widgets_.Get<Label>(LabelId(3))),
+      Label5(widgets_.Get<Label>(LabelId(5))),
+      Label6(widgets_.Get<Label>(LabelId(6))),
+      Label7(widgets_.Get<Label>(LabelId(7))),
+      Label8(widgets_.Get<Label>(LabelId(8))),
+      Label9(widgets_.Get<Label>(LabelId(9))),
+      Label10(widgets_.Get<Label>(LabelId(10))),
+      Label20(widgets_.Get<Label>(LabelId(20))),
       Edit1(widgets_.Get<Edit>(ControlId::Edit1)),
       Edit2(widgets_.Get<Edit>(ControlId::Edit2)),
       Edit3(widgets_.Get<Edit>(ControlId::Edit3)),
@@ -61,6 +71,7 @@ TForm1::TForm1(Services& services, const Language& language)
       SaveDialog1(FileDialogKind::Save, services.dialogs),
       OpenDialog2(FileDialogKind::Open, services.dialogs),
       SaveDialog2(FileDialogKind::Save, services.dialogs),
+      timeFormat_(services.locale.LongTimeFormat()),
       defaultButtons_{&BitBtn1, &BitBtn4, &BitBtn5, &BitBtn6},
       closedStore_(services.registry) {
     for (const DialogSpec& row : MainWindowDialogs()) {
@@ -70,6 +81,8 @@ TForm1::TForm1(Services& services, const Language& language)
         dialog.defaultExt = row.defaultExt;
         dialog.fileName = row.fileName;
     }
+    // The time field's separators are the region's.
+    MaskEdit1.SetTimeSeparator(TimeSeparatorOf(timeFormat_));
     BindHandlers();
 }
 
@@ -152,11 +165,15 @@ void TForm1::FormClose() {
     registry_.reset();
 }
 
+bool TForm1::IsSettingsFileName(const std::string& path) {
+    return services_.locale.LowerCase(ExtractFileName(path)) == kSettingsFileName;
+}
+
 void TForm1::BitBtn1Click() {
     SaveDialog2.fileName = kSettingsFileName;
     SaveDialog2.initialDir = services_.files.CurrentDirectory();
     if (!SaveDialog2.Execute()) return;
-    if (services_.locale.LowerCase(ExtractFileName(SaveDialog2.fileName)) != kSettingsFileName) {
+    if (!IsSettingsFileName(SaveDialog2.fileName)) {
         services_.messages.ShowMessage(language_.Text(TextId::SavedFileShouldBeNamed));
         return;
     }

@@ -15,6 +15,7 @@
 #include "ui/Layout.h"
 #include "widgets/Dispatcher.h"
 #include "widgets/FileDialog.h"
+#include "widgets/Focus.h"
 #include "widgets/RegistryStore.h"
 
 namespace vocset {
@@ -63,6 +64,7 @@ public:
     Control* Find(ControlId id) const { return widgets_.Find(id); }
     FileDialog& Dialog(ControlId id);
     Dispatcher& events() { return events_; }
+    Focus& focus() { return focus_; }
     // The default buttons in the order in which Enter looks for one.
     std::span<BitBtn* const> DefaultButtons() const { return defaultButtons_; }
     // The alarm lists and the other lists, by their number: ComboBox(n).
@@ -77,6 +79,7 @@ private:
     std::vector<ControlSpec> layout_;
     WidgetSet widgets_;
     Dispatcher events_;
+    Focus focus_;
 
 public:
     PageControl& PageControl1;
@@ -105,6 +108,15 @@ public:
     ComboBox& ComboBox47;
     ComboBox& ComboBox48;
     ComboBox& ComboBox49;
+    Label& Label1;
+    Label& Label3;
+    Label& Label5;
+    Label& Label6;
+    Label& Label7;
+    Label& Label8;
+    Label& Label9;
+    Label& Label10;
+    Label& Label20;
     Edit& Edit1;
     Edit& Edit2;
     Edit& Edit3;
@@ -129,6 +141,8 @@ private:
     SettingsPage SettingsControls() const;
     // The registry store; after FormClose freed it, a closed one that holds no key.
     RegistryStore& Store();
+    // Whether the path's name, in lower case, is "duza.ini", whatever its folder.
+    bool IsSettingsFileName(const std::string& path);
     // Whether the lower-cased extension of the path is `extension`.
     bool HasExtension(const std::string& path, const char* extension);
     BlockLoopHooks RunHooks();
@@ -136,7 +150,14 @@ private:
     std::string RecorderNumberText() const;
     // Start hidden and Stop shown while a run lasts.
     void ShowRunButtons(bool running);
+    // The computer's date and time into the date field and the time field.
+    void ShowComputerTime();
+    // The image's date and time into the date field and the time field.
+    void ShowStoredDateTime();
+    // Enables the four lists of alarm rows 1 to `rows`, disables the others.
+    void EnableAlarmRows(int rows);
 
+    const TimeFormat timeFormat_;
     std::vector<BitBtn*> defaultButtons_;
     SettingsImage settingsImage_;
     DecoderState decoderState_;

@@ -25,6 +25,7 @@ enum class TextId : int {
     // Messages of the settings page
     RegistryKeyCreateError, SavedFileShouldBeNamed, SettingsWriteCompleted, SettingsWriteError,
     SettingsReadComplete, SettingsNotFound, OpenedFileShouldBeNamed, PleaseSetupClock,
+    EnterNumberInRange,
     // Messages of the decoding page
     UnableToWriteData, DecryptedTo, SignatureValid, SignatureNotValid, RecorderNumber,
     SignatureOfFile, FileSignatureValid, FileSignatureNotValid,

@@ -75,6 +75,7 @@ constexpr std::array<TextEntry, kTextCount> kEntries = {{
     {TextId::SettingsNotFound, "Settings file not found"},
     {TextId::OpenedFileShouldBeNamed, "Opens a file should be named duza.ini"},
     {TextId::PleaseSetupClock, "Please setup real time clock firstly"},
+    {TextId::EnterNumberInRange, "Enter number from 0 to 65535"},
     {TextId::UnableToWriteData, "Unable to write data to a file "},
     {TextId::DecryptedTo, " decrypted to "},
     {TextId::SignatureValid, ". Digital signature is valid."},

@@ -75,6 +75,7 @@ constexpr std::array<TextEntry, kTextCount> kEntries = {{
     {TextId::SettingsNotFound, "Файл настроек не найден"},
     {TextId::OpenedFileShouldBeNamed, "Открываемый файл должен иметь имя duza.ini"},
     {TextId::PleaseSetupClock, "Для работы по будильникам необходимо настроить часы реального времени"},
+    {TextId::EnterNumberInRange, "Введите число от 0 до 65535"},
     {TextId::UnableToWriteData, "Невозможно записать данные в файл "},
     {TextId::DecryptedTo, " расшифрован в файл "},
     {TextId::SignatureValid, ". Цифровая подпись верна."},

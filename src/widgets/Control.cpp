@@ -24,8 +24,6 @@ bool Control::StoreText(const std::string& text) {
     return true;
 }
 
-void Control::UserExit() { Fire(OnExit); }
-
 void Control::Notify(Property property) {
     if (peer_) peer_->Changed(property);
 }

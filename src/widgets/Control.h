@@ -37,9 +37,8 @@ public:
     const std::string& Text() const { return text_; }
     virtual void SetText(const std::string& text);
 
-    // Losing the keyboard focus.
+    // Losing the keyboard focus (see Focus.h).
     Handler OnExit;
-    void UserExit();
 
     void AttachPeer(WidgetPeer* peer) { peer_ = peer; }
 

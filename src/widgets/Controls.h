@@ -8,6 +8,7 @@
 
 #include "widgets/Control.h"
 #include "widgets/DateTime.h"
+#include "widgets/EditMask.h"
 
 namespace vocset {
 
@@ -97,15 +98,40 @@ private:
     int maxLength_ = 0;  // 0: no limit
 };
 
-// An edit whose text follows an input mask, such as "!90:00:00;1; " for a time of day.
+// An edit whose text follows an input mask, such as "!90:00:00;1; " for a time of day (see
+// EditMask.h). A text set from code is conformed to the mask; the user's typing, deleting and
+// pasting edit it at the caret, each change running the change handler once.
 class MaskEdit : public Edit {
 public:
     using Edit::Edit;
     const std::string& EditMask() const { return editMask_; }
-    void SetEditMask(const std::string& mask) { editMask_ = mask; }
+    // Both conform the text to the new mask, as a text set from code.
+    void SetEditMask(const std::string& mask);
+    void SetTimeSeparator(char separator);
+    void SetText(const std::string& text) override;
+
+    int SelStart() const { return selStart_; }
+    int SelLength() const { return selLength_; }
+    // Where the user put the caret or selection; held inside the text.
+    void UserSetSelection(int start, int length);
+    // A typed character: the key-press handler sees it first and may swallow it; then Backspace (8)
+    // or the mask's typing rule.
+    void UserType(char16_t key);
+    void UserDelete();
+    void UserPaste(const std::string& text);
+    // Returns the selected text, which is then blanked.
+    std::string UserCut();
 
 private:
+    MaskedText Editing() const { return {Text(), selStart_, selLength_}; }
+    void Commit(const MaskedText& edited);
+    void Reconform();
+
     std::string editMask_;
+    char timeSeparator_ = ':';
+    vocset::EditMask mask_;
+    int selStart_ = 0;
+    int selLength_ = 0;
 };
 
 // A date picker: a date shown by a display format, together with a time of day that the picker
@@ -117,8 +143,12 @@ public:
     void SetValue(const DateTime& value);
     const std::string& Format() const { return format_; }
     void SetFormat(const std::string& format) { format_ = format; }
-    // The user picked a date; the time of day stays.
-    void UserSetDate(int year, int month, int day);
+    // Sets the date; the time of day stays.
+    void SetDate(int year, int month, int day);
+    // The user picked a date.
+    void UserSetDate(int year, int month, int day) { SetDate(year, month, day); }
+    // The calendar holds the Gregorian dates from 14 September 1752 to 31 December 9999.
+    static bool CanHold(int year, int month, int day);
     void UserClick() { Fire(OnClick); }
     Handler OnClick;
     Handler OnUserInput;

@@ -33,6 +33,12 @@ PlatformError InvalidDataType(std::string_view valueName) {
 
 PlatformError RangeCheckError() { return PlatformError("Range check error"); }
 
+PlatformError NotAValidDateTime(std::string_view text) {
+    return PlatformError(Join({"''", text, "'' is not a valid date and time"}));
+}
+
+PlatformError FailedToSetCalendarDate() { return PlatformError("Failed to set calendar date or time"); }
+
 std::string ErrorBoxText(std::string_view message) {
     std::string text(message);
     if (!text.empty() && static_cast<unsigned char>(text.back()) > '.') text += '.';

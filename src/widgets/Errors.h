@@ -19,6 +19,8 @@ PlatformError NotAValidInteger(std::string_view text);
 PlatformError FailedToSetData(std::string_view valueName);
 PlatformError InvalidDataType(std::string_view valueName);
 PlatformError RangeCheckError();
+PlatformError NotAValidDateTime(std::string_view text);
+PlatformError FailedToSetCalendarDate();
 
 // The default error box shows the error's text with "." appended, unless the text is empty or its
 // last character is a full stop or a character of lower code.

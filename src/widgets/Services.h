@@ -6,6 +6,7 @@
 #include <span>
 #include <string>
 
+#include "widgets/DateTime.h"
 #include "widgets/Files.h"
 
 namespace vocset {
@@ -58,6 +59,12 @@ public:
     virtual void ProcessMessages(PumpMode mode) = 0;
 };
 
+// How the user's regional settings write a time of day.
+struct TimeFormat {
+    std::string separator = ":";  // between hours, minutes and seconds
+    bool hourLeadingZero = false;  // "09" rather than "9"
+};
+
 // Conversions that follow the user's locale and the system's ANSI code page.
 class Locale {
 public:
@@ -65,6 +72,14 @@ public:
     virtual std::string LowerCase(const std::string& text) = 0;
     virtual std::string FromAnsi(std::span<const std::uint8_t> bytes) = 0;
     virtual std::string ToAnsi(const std::string& text) = 0;
+    virtual TimeFormat LongTimeFormat() = 0;
+};
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    // The computer's current local date and time, to the millisecond.
+    virtual DateTime Now() = 0;
 };
 
 struct Services {
@@ -74,6 +89,7 @@ struct Services {
     MessagePump& pump;
     FileSystem& files;
     Locale& locale;
+    Clock& clock;
 };
 
 }  // namespace vocset

@@ -11,6 +11,7 @@
 #include "win32/DateTimePickerPeer.h"
 #include "win32/EditPeer.h"
 #include "win32/Glyphs.h"
+#include "win32/MaskEditPeer.h"
 #include "win32/StaticPeers.h"
 #include "win32/TimerPeer.h"
 
@@ -26,6 +27,10 @@ HWND CreateControl(const wchar_t* className, DWORD style, DWORD extendedStyle, H
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
     SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     return window;
+}
+
+HWND CreateEdit(HWND parent, int id, const RECT& place, HFONT font) {
+    return CreateControl(L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, parent, id, place, font);
 }
 
 // Gives a drop-down list its laid-out height when closed, and room for `shown` items when open:
@@ -54,6 +59,7 @@ T& WidgetOf(const TForm1& form, const ControlSpec& row) {
 
 void ControlSet::Build(HWND mainWindow, HFONT font, TForm1& form) {
     RegisterContainerClass();
+    focus_ = &form.focus();
     for (const ControlSpec& row : form.layout()) Make(row, mainWindow, font, form);
     // Created first, each group box's frame would lie over its controls.
     for (HWND frame : groupFrames_) {
@@ -73,6 +79,8 @@ Peer& ControlSet::Keep(Arguments&&... arguments) {
     windows_[kept.Widget().Id()] = &kept;
     peers_.push_back(std::move(peer));
     kept.MirrorAll();
+    // The tab stops are the controls that take the focus; containers, labels and the progress bar do not.
+    if (GetWindowLongPtrW(kept.Window(), GWL_STYLE) & WS_TABSTOP) kept.TrackFocus(*focus_);
     return kept;
 }
 
@@ -124,9 +132,10 @@ void ControlSet::Make(const ControlSpec& row, HWND mainWindow, HFONT font, TForm
         break;
     }
     case ControlKind::Edit:
+        Keep<EditPeer>(CreateEdit(parent, id, place, font), WidgetOf<Edit>(form, row), events);
+        break;
     case ControlKind::MaskEdit:
-        Keep<EditPeer>(CreateControl(L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, parent, id, place, font),
-                       WidgetOf<Edit>(form, row), events);
+        Keep<MaskEditPeer>(CreateEdit(parent, id, place, font), WidgetOf<MaskEdit>(form, row), events);
         break;
     case ControlKind::DateTimePicker:
         Keep<DateTimePickerPeer>(CreateControl(DATETIMEPICK_CLASSW, WS_TABSTOP, 0, parent, id, place, font),

@@ -16,7 +16,8 @@ namespace vocset::win32 {
 class ControlSet {
 public:
     // Makes every control of the form's layout as a window with its id as control id, under the
-    // window of its parent row, and mirrors the widget's state into it.
+    // window of its parent row, and mirrors the widget's state into it. The controls that can take
+    // the keyboard focus report it to the form's Focus.
     void Build(HWND mainWindow, HFONT font, TForm1& form);
     // The peer of the control with this id; null when there is none.
     WindowPeer* Find(int id) const;
@@ -30,6 +31,7 @@ private:
     std::vector<std::unique_ptr<WidgetPeer>> peers_;
     std::map<int, WindowPeer*> windows_;
     PageControlPeer* pages_ = nullptr;
+    Focus* focus_ = nullptr;
     std::vector<HWND> groupFrames_;
 };
 

@@ -25,6 +25,7 @@ void DateTimePickerPeer::Changed(Property property) {
     time.wHour = static_cast<WORD>(value.hour);
     time.wMinute = static_cast<WORD>(value.minute);
     time.wSecond = static_cast<WORD>(value.second);
+    time.wMilliseconds = static_cast<WORD>(value.millisecond);
     SendMessageW(Window(), DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&time));
 }
 

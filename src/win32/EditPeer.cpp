@@ -1,8 +1,7 @@
-// Typed characters, text changes, clicks and the loss of focus of an edit, routed to its widget.
+// Typed characters, text changes and clicks of an edit, routed to its widget.
 #include "win32/EditPeer.h"
 
 #include "win32/WideText.h"
-#include "win32/WindowMessages.h"
 
 namespace vocset::win32 {
 
@@ -29,14 +28,6 @@ LRESULT EditPeer::Intercept(UINT message, WPARAM wParam, LPARAM lParam) {
         const LRESULT result = PassOn(message, wParam, lParam);
         Run([this] { edit_.UserClick(); });
         return result;
-    }
-    case WM_KILLFOCUS: {
-        HWND mainWindow = GetAncestor(Window(), GA_ROOT);
-        HWND next = reinterpret_cast<HWND>(wParam);
-        if (next && IsChild(mainWindow, next)) {
-            PostMessageW(mainWindow, kControlExitMessage, static_cast<WPARAM>(edit_.Id()), 0);
-        }
-        return PassOn(message, wParam, lParam);
     }
     default: return PassOn(message, wParam, lParam);
     }

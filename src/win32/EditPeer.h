@@ -1,4 +1,4 @@
-// Peer of a one-line edit and of the masked time edit.
+// Peer of a one-line edit.
 #pragma once
 
 #include "widgets/Controls.h"

@@ -25,7 +25,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     MessageLoop loop;
     Win32FileSystem files;
     Win32Locale locale;
-    Services services{messages, dialogs, registry, loop, files, locale};
+    Win32Clock clock;
+    Services services{messages, dialogs, registry, loop, files, locale, clock};
 
     TForm1 form(services, language);
     MainWindow window(form);

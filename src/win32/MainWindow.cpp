@@ -3,7 +3,6 @@
 
 #include "widgets/EnterKey.h"
 #include "win32/WideText.h"
-#include "win32/WindowMessages.h"
 #include "win32/res/Resource.h"
 
 namespace vocset::win32 {
@@ -72,9 +71,13 @@ MainWindow::MainWindow(TForm1& form) : form_(form), font_(CreateFormFont(form.la
     CreateWindowExW(0, kClassName, Widen(form.language().Text(TextId::AppTitle)).c_str(), kStyle, left, top, width,
                     height, nullptr, nullptr, instance, this);
     controls_.Build(window_, font_, form_);
+    form_.focus().platformMove = [this](Control& control) {
+        if (WindowPeer* peer = controls_.Find(control.Id())) SetFocus(peer->Window());
+    };
 }
 
 MainWindow::~MainWindow() {
+    form_.focus().platformMove = nullptr;
     DestroyWindow(window_);
     DeleteObject(font_);
 }
@@ -110,11 +113,6 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER:
         if (auto* timer = dynamic_cast<Timer*>(form_.Find(static_cast<ControlId>(wParam)))) {
             form_.events().Run([timer] { timer->Tick(); });
-        }
-        return 0;
-    case kControlExitMessage:
-        if (Control* control = form_.Find(static_cast<ControlId>(wParam))) {
-            form_.events().Run([control] { control->UserExit(); });
         }
         return 0;
     case WM_ACTIVATE: Activated(wParam); return 0;

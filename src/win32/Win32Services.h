@@ -56,6 +56,12 @@ public:
     std::string LowerCase(const std::string& text) override;
     std::string FromAnsi(std::span<const std::uint8_t> bytes) override;
     std::string ToAnsi(const std::string& text) override;
+    TimeFormat LongTimeFormat() override;
+};
+
+class Win32Clock : public Clock {
+public:
+    DateTime Now() override;
 };
 
 }  // namespace vocset::win32

@@ -65,10 +65,11 @@ protected:
     }
     // Names are Windows names, in which "/" is no separator: use names relative to the current folder.
     static std::string Path() { return "duza.ini"; }
-    // Ticks the alarm clocks with rows 1 to n in use, as the alarm rules leave them.
+    // Ticks the clock and the alarm clocks with rows 1 to n in use.
     void UseAlarmRows(int n) {
+        form.CheckBox4.SetChecked(true);
         form.CheckBox5.SetChecked(true);
-        for (int list = 5; list <= 44; ++list) form.ComboBoxNumber(list).SetEnabled((list - 5) / 4 < n);
+        form.ComboBox4.UserSelect(n - 1);
     }
 };
 

@@ -60,7 +60,20 @@ public:
     std::string LowerCase(const std::string& text) override;
     std::string FromAnsi(std::span<const std::uint8_t> bytes) override;
     std::string ToAnsi(const std::string& text) override;
+    TimeFormat LongTimeFormat() override { return timeFormat; }
     int codePage;
+    TimeFormat timeFormat;
+};
+
+// A clock that shows a set time, until a test moves it on.
+class FakeClock : public Clock {
+public:
+    DateTime Now() override {
+        ++readings;
+        return now;
+    }
+    DateTime now{2026, 12, 10, 21, 7, 5, 250};
+    int readings = 0;
 };
 
 // A pump that runs a hook at each call, as if the user acted while messages were processed.

@@ -19,6 +19,27 @@ struct FormFixture {
     }
     // Runs one user action the way the platform dispatches it.
     void Act(const std::function<void()>& action) { form->events().Run(action); }
+    // The user puts the keyboard focus on a control (a click or Tab).
+    void FocusOn(Control& control) {
+        Act([this, &control] { form->focus().UserMovedTo(control); });
+    }
+    // The user types into an edit with the caret at the end, as far as its length limit lets them.
+    void Type(Edit& edit, const std::string& keys) {
+        for (char key : keys) {
+            Act([&edit, key] {
+                const char16_t passed = edit.UserKeyPress(static_cast<char16_t>(key));
+                const bool full = edit.MaxLength() > 0 && static_cast<int>(edit.Text().size()) >= edit.MaxLength();
+                if (passed == u'\b' && !edit.Text().empty()) edit.UserSetText(edit.Text().substr(0, edit.Text().size() - 1));
+                if (passed >= u' ' && !full) edit.UserSetText(edit.Text() + static_cast<char>(passed));
+            });
+        }
+    }
+    // "Save configuration file" into the current folder; the 512 bytes written.
+    std::vector<std::uint8_t> SaveImage() {
+        dialogs.answers.push_back("duza.ini");
+        Act([this] { form->BitBtn1.Click(); });
+        return ReadBytes("duza.ini");
+    }
 
     TempFolder folder;
     RecordingMessageBoxes messages;
@@ -27,7 +48,8 @@ struct FormFixture {
     ScriptedPump pump;
     PosixFileSystem files;
     FakeLocale locale;
-    Services services{messages, dialogs, registry, pump, files, locale};
+    FakeClock clock;
+    Services services{messages, dialogs, registry, pump, files, locale, clock};
     const Language& language;
     std::unique_ptr<TForm1> form;
 };

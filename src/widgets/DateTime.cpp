@@ -1,0 +1,24 @@
+// The Gregorian calendar's days and the clock's times of day.
+#include "widgets/DateTime.h"
+
+namespace vocset {
+
+namespace {
+bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+
+int DaysInMonth(int year, int month) {
+    constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
+}
+}  // namespace
+
+bool IsValidDate(int year, int month, int day) {
+    return year >= 1 && year <= 9999 && month >= 1 && month <= 12 && day >= 1 && day <= DaysInMonth(year, month);
+}
+
+bool IsValidTime(int hour, int minute, int second, int millisecond) {
+    return hour >= 0 && hour <= 23 && minute >= 0 && minute <= 59 && second >= 0 && second <= 59 &&
+           millisecond >= 0 && millisecond <= 999;
+}
+
+}  // namespace vocset

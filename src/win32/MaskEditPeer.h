@@ -1,0 +1,27 @@
+// Peer of the masked time edit: an EDIT whose editing the widget's mask does.
+#pragma once
+
+#include "widgets/Controls.h"
+#include "win32/WindowPeer.h"
+
+namespace vocset::win32 {
+
+// Every input that could change the text (characters, Delete, paste, cut, clear, undo) is taken
+// from the EDIT and done by the widget at the EDIT's caret; the text and caret are then mirrored
+// back. Caret keys, selection, copy and clicks stay the EDIT's own.
+class MaskEditPeer : public WindowPeer {
+public:
+    MaskEditPeer(HWND window, MaskEdit& edit, Dispatcher& events);
+    void Command(WORD code) override;
+
+private:
+    LRESULT Intercept(UINT message, WPARAM wParam, LPARAM lParam) override;
+    LRESULT Character(WPARAM wParam, LPARAM lParam);
+    // Runs an edit of the widget at the EDIT's caret and selection, then shows its result.
+    void EditAtCaret(const std::function<void()>& edit);
+    void Paste();
+    void Cut();
+    MaskEdit& edit_;
+};
+
+}  // namespace vocset::win32
