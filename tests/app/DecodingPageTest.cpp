@@ -85,9 +85,12 @@ TEST_F(DecodingPageTest, OpenFileOnOtherKindsOfRecording) {
     EXPECT_FALSE(form.BitBtn4.Enabled());
     EXPECT_EQ(form.ProgressBar1.Position(), 0);
     EXPECT_EQ(form.Edit4.Text(), "");  // no stored password
+    Open("C:\\b.xxx");
     Open("C:\\notes.mp3");
     EXPECT_EQ(form.Edit2.Text(), "C:\\notes.mp3");
-    EXPECT_FALSE(form.BitBtn4.Enabled());  // keeps its state
+    EXPECT_EQ(form.Edit3.Text(), "");     // the proposed target of the recording before is gone
+    EXPECT_TRUE(form.BitBtn4.Enabled());  // keeps its state
+    EXPECT_TRUE(form.Edit3.Enabled());
     Open(std::nullopt);
     EXPECT_EQ(form.Edit2.Text(), "C:\\notes.mp3");
 }
@@ -188,6 +191,51 @@ TEST_F(DecodingPageTest, ChecksTheSignatureOfAWavRecording) {
         EXPECT_EQ(fixture.messages.messages, Texts{c.message});
         EXPECT_TRUE(fixture.files.FileExists("r.txt"));
     }
+}
+
+// The messages name source and target by their bare names. (Here a name with a backslash is one
+// file in the current folder; the program takes the text before it for a folder, as on Windows.)
+TEST_F(DecodingPageTest, MessagesNameTheFilesWithoutFolders) {
+    PrepareEncrypted("11", 11);
+    WriteBytes("C:\\in\\rec.xxx", ReadBytes("rec.xxx"));
+    form.Edit2.SetText("C:\\in\\rec.xxx");
+    form.Edit3.SetText("D:\\out\\out.wav");
+    Start();
+    ASSERT_EQ(fixture.messages.messages.size(), 1u);
+    EXPECT_EQ(fixture.messages.messages[0].rfind("\"rec.xxx\" decrypted to \"out.wav\". Digital signature is valid.", 0), 0u);
+
+    WriteBytes("C:\\in\\r.wav", MakeRecording());
+    form.Edit2.SetText("C:\\in\\r.wav");
+    fixture.messages.messages.clear();
+    Start();
+    ASSERT_EQ(fixture.messages.messages.size(), 1u);
+    EXPECT_EQ(fixture.messages.messages[0].rfind("Signature of the file r.wav is valid.", 0), 0u);
+}
+
+// A run reads the source field afresh at each step: a change made while it runs is what the
+// message names.
+TEST_F(DecodingPageTest, TheSourceFieldIsReadAtEachStep) {
+    PrepareEncrypted("12", 12);
+    fixture.pump.onCall = [this](int n) {
+        if (n == 1) form.Edit2.SetText("renamed.xxx");
+    };
+    Start();
+    ASSERT_EQ(fixture.messages.messages.size(), 1u);
+    EXPECT_EQ(fixture.messages.messages[0].rfind("\"renamed.xxx\" decrypted to \"out.wav\"", 0), 0u);
+}
+
+// Each Start begins from a reset decoder: a recording too short to hold a number shows zeros, not
+// the number of the recording checked before it.
+TEST_F(DecodingPageTest, EachRunStartsFromAResetDecoder) {
+    WriteBytes("r.wav", MakeRecording({.recorderHigh = 0xAAAA, .recorderLow = 0xBBBB}));
+    form.Edit2.SetText("r.wav");
+    Start();
+    WriteBytes("short.wav", Bytes(100, 0));
+    form.Edit2.SetText("short.wav");
+    fixture.messages.messages.clear();
+    Start();
+    EXPECT_EQ(fixture.messages.messages,
+              Texts{"Signature of the file short.wav is not valid.\r\nNumber of audio recorder: 0000000000000000"});
 }
 
 TEST_F(DecodingPageTest, RussianMessages) {

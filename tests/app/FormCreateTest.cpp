@@ -34,6 +34,7 @@ TEST(FormCreateTest, TheStoredPasswordShowsInPlainText) {
 TEST(FormCreateTest, AKeyThatCannotBeOpenedIsReportedAndTheProgramGoesOn) {
     FormFixture fixture(kRussian);
     fixture.registry.refuseOpen = true;
+    fixture.registry.keys["Software\\duza"]["pass"] = {true, "not to be read"};
     TForm1& form = fixture.Create();
     EXPECT_EQ(fixture.messages.messages, (std::vector<std::string>{"Ключ Software\\duza реестра не создан"}));
     EXPECT_EQ(form.Edit4.Text(), "");

@@ -197,6 +197,27 @@ TEST_F(SaveTest, ListsWithoutSelection) {
     EXPECT_EQ(b[img::AlarmEntry(1) + img::kEntryEndHour], 0);  // (-1 + 0 + 1) mod 24
 }
 
+// The end hour's remainder takes the sign of the sum, as the writer's arithmetic gives it.
+TEST_F(SaveTest, EndHourOfRowsWithoutSelection) {
+    form.ComboBoxNumber(10).SetItemIndex(-1);  // row 2: hour
+    form.ComboBoxNumber(12).SetItemIndex(-1);  // row 2: duration
+    form.ComboBoxNumber(16).SetItemIndex(-1);  // row 3: duration, hour "00"
+    const Bytes b = SaveAndRead();
+    EXPECT_EQ(b[img::AlarmEntry(2) + img::kEntryDuration], 0);
+    EXPECT_EQ(b[img::AlarmEntry(2) + img::kEntryEndHour], 0xFF);  // (-1 + -1 + 1) mod 24 = -1
+    EXPECT_EQ(b[img::AlarmEntry(3) + img::kEntryEndHour], 0);     // (0 + -1 + 1) mod 24
+}
+
+// In cyclic alarm mode every byte up to the resolution's is zeroed, so a resolution list without
+// selection leaves 0 there, not 0xFF.
+TEST_F(SaveTest, CyclicLayoutWithoutAResolution) {
+    form.CheckBox8.SetChecked(true);
+    form.ComboBox45.SetItemIndex(-1);
+    const Bytes b = SaveAndRead();
+    EXPECT_EQ(b[img::kResolution], 0x00);
+    EXPECT_EQ(b[img::kWrittenEnd], 0xFF);
+}
+
 TEST_F(SaveTest, ADateIsSplitWithTheYearHighByteFirst) {
     form.DateTimePicker1.SetValue({2016, 12, 31, 23, 59, 58});
     const Bytes b = SaveAndRead();

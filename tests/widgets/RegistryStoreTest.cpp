@@ -26,6 +26,7 @@ TEST(RegistryStoreTest, WithoutAKeyFindsNothingAndWritesFail) {
     RegistryStore store(registry);
     EXPECT_FALSE(store.OpenKey("Software\\duza"));
     EXPECT_FALSE(store.ValueExists("pass"));
+    EXPECT_EQ(store.ReadString("pass"), "");
     try {
         store.WriteString("dst", "C:\\");
         FAIL();
