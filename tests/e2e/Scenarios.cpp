@@ -2,7 +2,9 @@
 #include "Scenarios.h"
 
 #include "DecodingPageScenarios.h"
+#include "ReadSettingsScenarios.h"
 #include "SettingsFileScenarios.h"
+#include "SettingsRulesScenarios.h"
 
 namespace e2e {
 
@@ -14,6 +16,17 @@ constexpr Scenario kScenarios[] = {
     {L"stored_password_shown", StoredPasswordShown},
     {L"save_settings_file", SaveSettingsFile},
     {L"save_under_other_name", SaveUnderOtherName},
+    {L"voice_activation_rule", VoiceActivationRule},
+    {L"alarms_need_the_clock", AlarmsNeedTheClock},
+    {L"alarm_count_saved", AlarmCountSaved},
+    {L"password_keeps_digits", PasswordKeepsDigits},
+    {L"password_range_on_leaving", PasswordRangeOnLeaving},
+    {L"enter_in_password_saves", EnterInPasswordSaves},
+    {L"system_time_follows_clock", SystemTimeFollowsClock},
+    {L"typed_time_sets_picker", TypedTimeSetsPicker},
+    {L"settings_shown_at_start", SettingsShownAtStart},
+    {L"read_settings_file", ReadSettingsFile},
+    {L"read_settings_refused", ReadSettingsRefused},
     {L"enter_clicks_start", EnterClicksStart},
     {L"target_folder_remembered", TargetFolderRemembered},
     {L"password_shared_with_other_variant", PasswordSharedWithOtherVariant},

@@ -9,6 +9,7 @@
 #include "Program.h"
 #include "Registry.h"
 #include "SettingsImageExpectation.h"
+#include "SettingsPage.h"
 #include "Window.h"
 
 namespace e2e {
@@ -17,10 +18,6 @@ using vocset::ControlId;
 using vocset::TextId;
 
 namespace {
-
-ControlId CheckBoxId(int number) {
-    return static_cast<ControlId>(vocset::IdNumber(ControlId::CheckBox1) + number - 1);
-}
 
 void ExpectList(const Program& program, ControlId id, const std::wstring& name, const std::vector<TextId>& items,
                 int selection) {

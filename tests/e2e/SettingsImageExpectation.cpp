@@ -1,6 +1,7 @@
 // The settings file that a save must produce, as named fields over a 512-byte image of 0xFF.
 #include "SettingsImageExpectation.h"
 
+#include <algorithm>
 #include <array>
 
 #include "Check.h"
@@ -22,15 +23,27 @@ std::vector<std::wstring> NamesByOffset(const std::vector<ImageField>& fields) {
     return names;
 }
 
-std::vector<std::uint8_t> ImageOf(const std::vector<ImageField>& fields) {
+}  // namespace
+
+std::size_t AlarmEntryOffset(int number) { return kAlarmEntryOffsets.at(static_cast<std::size_t>(number - 1)); }
+
+std::vector<ImageField> WithFields(std::vector<ImageField> fields, const std::vector<ImageField>& changes) {
+    for (const auto& change : changes) {
+        const auto same = std::find_if(fields.begin(), fields.end(),
+                                       [&](const ImageField& field) { return field.offset == change.offset; });
+        if (same == fields.end()) fields.push_back(change);
+        else *same = change;
+    }
+    return fields;
+}
+
+std::vector<std::uint8_t> SettingsImageOf(const std::vector<ImageField>& fields) {
     std::vector<std::uint8_t> image(kSettingsFileSize, 0xFF);
     for (const auto& field : fields) {
         std::copy(field.bytes.begin(), field.bytes.end(), image.begin() + static_cast<std::ptrdiff_t>(field.offset));
     }
     return image;
 }
-
-}  // namespace
 
 std::vector<ImageField> UntouchedWindowFields() {
     std::vector<ImageField> fields = {
@@ -60,7 +73,7 @@ std::vector<ImageField> UntouchedWindowFields() {
 
 void ExpectSettingsImage(const std::vector<std::uint8_t>& file, const std::vector<ImageField>& fields) {
     ExpectEqual(static_cast<int>(file.size()), static_cast<int>(kSettingsFileSize), L"size of the settings file");
-    const auto expected = ImageOf(fields);
+    const auto expected = SettingsImageOf(fields);
     const auto names = NamesByOffset(fields);
     std::wstring differences;
     std::size_t count = 0;

@@ -25,4 +25,15 @@ auto WaitFor(const std::wstring& what, Condition condition, DWORD timeoutMs = kP
     }
 }
 
+// For what must not happen, such as a stopped clock moving on: polls `condition` for `durationMs`
+// and fails as soon as it is false.
+template <class Condition>
+void ExpectSteady(const std::wstring& what, Condition condition, DWORD durationMs) {
+    const ULONGLONG deadline = GetTickCount64() + durationMs;
+    do {
+        if (!condition()) Fail(what + L" changed within " + std::to_wstring(durationMs) + L" ms");
+        Sleep(10);
+    } while (GetTickCount64() < deadline);
+}
+
 }  // namespace e2e

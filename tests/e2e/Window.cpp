@@ -24,14 +24,13 @@ BOOL CALLBACK MatchControl(HWND window, LPARAM lParam) {
     return FALSE;
 }
 
-// The window that has the keyboard focus in the thread that owns `window`.
+}  // namespace
+
 HWND FocusedWindow(HWND window) {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
     return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
 }
-
-}  // namespace
 
 HWND FindControl(HWND window, vocset::ControlId id) {
     ControlSearch search{vocset::IdNumber(id), nullptr};

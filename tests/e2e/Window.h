@@ -26,6 +26,8 @@ bool IsEnabled(HWND window);
 std::vector<std::wstring> ComboItems(HWND comboBox);
 int ComboSelection(HWND comboBox);
 int CurrentPage(HWND tabControl);
+// The window that has the keyboard focus in the thread that owns `window`.
+HWND FocusedWindow(HWND window);
 
 // Switches pages as a click on the tab does, notifying the program.
 void ShowPage(HWND tabControl, int index);
