@@ -56,7 +56,9 @@ TEST_P(RecordingRulesTest, ActionsLeaveTheControlsInTheirResultingState) {
         });
     }
     EXPECT_EQ(StateOf(form), GetParam().expected);
-    if (form.CheckBox1.Checked()) EXPECT_TRUE(form.Label20.Enabled());
+    if (form.CheckBox1.Checked()) {
+        EXPECT_TRUE(form.Label20.Enabled());
+    }
     EXPECT_TRUE(fixture.messages.messages.empty());
 }
 
