@@ -2,6 +2,7 @@
 #include "decoder/CueInfo.h"
 
 #include <algorithm>
+#include <limits>
 #include <span>
 
 #include "decoder/ByteOrder.h"
@@ -46,28 +47,46 @@ constexpr std::int64_t kLablLenBeforeText = 4;
 
 constexpr std::size_t kLabelReadSize = 4096;
 
-// A reader that remembers the file's length, so that counts from the file can be held against it.
+// A reader that knows the file's length and its own position, so that counts and lengths from the file
+// can be held to them without asking the file.
 class ChunkReader {
 public:
-    explicit ChunkReader(FileStream& file) : file_(file), size_(file.Size()) {}
+    explicit ChunkReader(FileStream& file)
+        : file_(file), size_(file.Size()), position_(file.Seek(0, SeekOrigin::Current)) {}
 
     // Reads up to N bytes; those the file does not supply stay zero.
     template <std::size_t N>
     std::array<std::uint8_t, N> Read() {
+        return ReadBefore<N>(std::numeric_limits<std::int64_t>::max());
+    }
+    // Reads up to N bytes, none at or past `end`; those not read stay zero.
+    template <std::size_t N>
+    std::array<std::uint8_t, N> ReadBefore(std::int64_t end) {
         std::array<std::uint8_t, N> bytes{};
-        file_.Read(bytes);
+        Take(std::span(bytes).first(static_cast<std::size_t>(std::min<std::int64_t>(N, BytesBefore(end)))));
         return bytes;
     }
     // A move before the start of the file fails and leaves the position as it was.
-    void Move(std::int64_t offset) { file_.Seek(offset, SeekOrigin::Current); }
-    std::int64_t Remaining() { return std::max<std::int64_t>(0, size_ - file_.Seek(0, SeekOrigin::Current)); }
-    // Reads up to `count` bytes, no further than the file's end, appending those other than 0.
+    void Move(std::int64_t offset) {
+        if (offset == 0) return;
+        const std::int64_t moved = file_.Seek(offset, SeekOrigin::Current);
+        if (moved >= 0) position_ = moved;
+    }
+    std::int64_t Position() const { return position_; }
+    // The bytes from the position to `end`, none when the position is at or past it.
+    std::int64_t BytesBefore(std::int64_t end) const { return std::max<std::int64_t>(0, end - position_); }
+    // Where the data of a chunk whose header starts at `start` ends by its size, or the file's end
+    // when that comes first.
+    std::int64_t ChunkEnd(std::int64_t start, std::int32_t size) const {
+        return std::min(start + static_cast<std::int64_t>(kChunkHeaderSize) + size, size_);
+    }
+    // Reads `count` bytes, or fewer when a read fails, appending those other than 0.
     std::vector<std::uint8_t> ReadNonZeroBytes(std::int64_t count) {
         std::vector<std::uint8_t> bytes;
         std::array<std::uint8_t, kLabelReadSize> buffer;
-        for (std::int64_t left = std::min(count, Remaining()); left > 0;) {
+        for (std::int64_t left = count; left > 0;) {
             const std::size_t wanted = static_cast<std::size_t>(std::min<std::int64_t>(left, kLabelReadSize));
-            const std::size_t got = file_.Read(std::span(buffer).first(wanted));
+            const std::size_t got = Take(std::span(buffer).first(wanted));
             if (got == 0) break;
             for (std::size_t i = 0; i < got; ++i) {
                 if (buffer[i] != 0) bytes.push_back(buffer[i]);
@@ -78,8 +97,15 @@ public:
     }
 
 private:
+    std::size_t Take(std::span<std::uint8_t> bytes) {
+        const std::size_t got = file_.Read(bytes);
+        position_ += static_cast<std::int64_t>(got);
+        return got;
+    }
+
     FileStream& file_;
     std::int64_t size_;
+    std::int64_t position_;
 };
 
 ChunkId IdAt(std::span<const std::uint8_t> bytes, std::size_t offset) {
@@ -99,32 +125,46 @@ TCueData ParseCueData(std::span<const std::uint8_t> bytes) {
     return point;
 }
 
+// Reads the cue points that the cue chunk's length, the file and kMaxCuePoints all hold, and leaves the
+// position after those that the chunk and the file hold, where the label list follows.
 void ReadCuePoints(ChunkReader& reader, TCue& cue) {
+    const std::int64_t start = reader.Position();
     const auto head = reader.Read<kCueHeadSize>();
     cue.idCue = IdAt(head, kChunkIdOffset);
     cue.CueLen = ReadI32le(head, kChunkSizeOffset);
     cue.CueNum = ReadI32le(head, kCueNumOffset);
     if (cue.CueNum < 0) throw RangeCheckError();
-    // Only the whole records that the file holds are read.
-    const std::int64_t holds = reader.Remaining() / static_cast<std::int64_t>(kCueDataSize);
-    cue.CueNum = static_cast<std::int32_t>(std::min<std::int64_t>(cue.CueNum, holds));
+    const std::int64_t held = std::min<std::int64_t>(
+        cue.CueNum, reader.BytesBefore(reader.ChunkEnd(start, cue.CueLen)) / static_cast<std::int64_t>(kCueDataSize));
+    cue.CueNum = static_cast<std::int32_t>(std::min<std::int64_t>(held, kMaxCuePoints));
     cue.data.reserve(static_cast<std::size_t>(cue.CueNum));
     for (std::int32_t i = 0; i < cue.CueNum; ++i) cue.data.push_back(ParseCueData(reader.Read<kCueDataSize>()));
+    // Points beyond the ceiling are skipped, so that the labels still pair with the points by order.
+    reader.Move((held - cue.CueNum) * static_cast<std::int64_t>(kCueDataSize));
 }
 
+// Reads a label for each of the first `count` cue points while the list chunk and the file hold more.
+// A label's text ends at its own length, at the list's end or the file's, whichever comes first; of
+// all the labels' text, only the first kMaxLabelBytes are kept and the rest is skipped unread.
 void ReadLabels(ChunkReader& reader, std::int32_t count, Locale& locale, TList& list) {
+    const std::int64_t start = reader.Position();
     const auto head = reader.Read<kListHeadSize>();
     list.idList = IdAt(head, kChunkIdOffset);
     list.ListLen = ReadI32le(head, kListLenOffset);
     list.idAdtl = IdAt(head, kAdtlOffset);
-    // Labels that the file does not hold are not made: each one read takes at least one byte.
-    for (std::int32_t i = 0; i < count && reader.Remaining() > 0; ++i) {
-        const auto labelHead = reader.Read<kLablHeadSize>();
+    const std::int64_t end = reader.ChunkEnd(start, list.ListLen);
+    std::int64_t textLeft = kMaxLabelBytes;
+    for (std::int32_t i = 0; i < count && reader.BytesBefore(end) > 0; ++i) {
+        const auto labelHead = reader.ReadBefore<kLablHeadSize>(end);
         TLabl label;
         label.idLabl = IdAt(labelHead, kChunkIdOffset);
         label.LablLen = ReadI32le(labelHead, kLablLenOffset);
         label.CuePointId = ReadI32le(labelHead, kCuePointIdOffset);
-        label.s = locale.FromAnsi(reader.ReadNonZeroBytes(label.LablLen - kLablLenBeforeText));
+        const std::int64_t length = std::min(label.LablLen - kLablLenBeforeText, reader.BytesBefore(end));
+        const std::int64_t kept = std::clamp<std::int64_t>(length, 0, textLeft);
+        label.s = locale.FromAnsi(reader.ReadNonZeroBytes(kept));
+        reader.Move(std::max<std::int64_t>(0, length - kept));
+        textLeft -= kept;
         list.labl.push_back(std::move(label));
     }
 }

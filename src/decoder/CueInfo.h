@@ -54,11 +54,19 @@ struct CueInfo {
     TList list;
 };
 
+// Ceilings on what a report keeps, so that a recording whose counts and chunk lengths are all damaged
+// still makes a report of bounded size: at most this many cue points, and this many bytes of label
+// text in all (the label that reaches it loses its end, later ones are empty).
+inline constexpr std::int32_t kMaxCuePoints = 16384;
+inline constexpr std::int64_t kMaxLabelBytes = 256 * 1024;
+
 // Reads the tags of a recording open at byte 0, leaving the position where reading stopped. Looks for
 // the cue chunk right after the format chunk, or after an "f" chunk, a "d" chunk or both, comparing
-// only an id's first byte; sizes are used as they stand, with no pad bytes. Reads nothing past the
-// file's end: a cue count beyond the whole records that the file holds is cut to them, and fields the
-// file does not supply stay zero. Throws RangeCheckError for a negative cue count.
+// only an id's first byte; sizes are used as they stand, with no pad bytes, and the label list is read
+// right after the cue points. Reads nothing that its chunk or the file does not hold: the cue count is
+// cut to the whole records in the cue chunk's length and in the file, then to kMaxCuePoints; a label's
+// text ends at its own length, the list chunk's end and the file's end. Fields that are not read stay
+// zero. Throws RangeCheckError for a negative cue count.
 CueInfo ReadCueInfo(FileStream& file, Locale& locale);
 
 }  // namespace vocset

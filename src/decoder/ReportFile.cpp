@@ -6,6 +6,10 @@
 
 namespace vocset {
 
+namespace {
+constexpr std::size_t kWriteSize = 64 * 1024;
+}  // namespace
+
 std::string ReportFileName(const std::string& fileName, const std::string& extension) {
     return ChangeFileExt(fileName, "." + extension);
 }
@@ -19,10 +23,19 @@ bool SaveReport(FileSystem& files, Locale& locale, const std::string& reportName
         // The only error here is the failed create, which the caller reports as a failed save.
         return false;
     }
-    std::string text;
-    for (const std::string& line : lines) text += line + "\r\n";
-    const std::string bytes = locale.ToAnsi(text);
-    return report->Write(std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size())) == bytes.size();
+    // Converted a line at a time and written in pieces, so that a long report is never held twice over.
+    std::string pending;
+    auto write = [&] {
+        const bool stored = report->Write(std::span(reinterpret_cast<const std::uint8_t*>(pending.data()),
+                                                    pending.size())) == pending.size();
+        pending.clear();
+        return stored;
+    };
+    for (const std::string& line : lines) {
+        pending += locale.ToAnsi(line + "\r\n");
+        if (pending.size() >= kWriteSize && !write()) return false;
+    }
+    return write();
 }
 
 }  // namespace vocset

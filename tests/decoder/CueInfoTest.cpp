@@ -3,6 +3,7 @@
 
 #include "RecordingBuilder.h"
 #include "decoder/CueInfo.h"
+#include "decoder/CueReport.h"
 #include "support/Fakes.h"
 #include "support/PosixFileSystem.h"
 #include "support/TempFolder.h"
@@ -130,7 +131,8 @@ TEST_F(CueInfoTest, ACueCountBeyondTheFileIsHeldToTheWholeRecordsItHolds) {
     EXPECT_EQ(info.list.labl[0].LablLen, 0x55555555);
     EXPECT_EQ(info.list.labl[0].s, "");
 
-    const CueInfo exact = Read(WavHead({CueChunk(kTwoTags, 3), Bytes(24, 0)}));
+    // A cue chunk whose size claims three records, and a file that holds the third one exactly.
+    const CueInfo exact = Read(WavHead({CueChunk(kTwoTags, 3, 4 + 3 * 24), Bytes(24, 0)}));
     EXPECT_EQ(exact.cue.CueNum, 3);
     EXPECT_TRUE(exact.list.labl.empty()) << "a list that the file does not hold makes no labels";
 }
@@ -146,6 +148,112 @@ TEST_F(CueInfoTest, AHugeLabelLengthEndsAtTheEndOfTheFile) {
     // The second label's record becomes text, its zero bytes dropped; no label is made for it.
     ASSERT_EQ(info.list.labl.size(), 1u);
     EXPECT_EQ(info.list.labl[0].s, "huge labellabl\x08lost");
+}
+
+// A row of the report's table, from its fields as they are written.
+std::string Row(const std::string& id, const std::string& position, const std::string& chunk,
+                const std::string& label) {
+    return "| " + id + " | " + position + " | " + chunk + " | " + label + std::string(50 - label.size(), ' ') + " |";
+}
+
+// The report of r.wav: its title, the count of rows and, when there are any, the table.
+std::vector<std::string> Report(const std::vector<std::string>& rows) {
+    const std::string rule = "|------|------------|------|----------------------------------------------------|";
+    std::vector<std::string> lines = {"File tags \"r.wav\"", "Number of tags: " + std::to_string(rows.size())};
+    if (rows.empty()) return lines;
+    lines.insert(lines.end(), {rule, "heading", rule});
+    lines.insert(lines.end(), rows.begin(), rows.end());
+    lines.push_back(rule);
+    return lines;
+}
+
+const Bytes kAudio = Chunk("data", Bytes(2400, 'A'));
+const Tag kHugeLabel = {.id = 1, .position = 8000, .label = "huge label", .lablLen = INT32_MAX};
+const Tag kLost = {.id = 2, .position = 16000, .label = "lost"};
+const std::string kFirstRow = Row("0001", "0000008000", "data", "one");
+const std::string kSecondRow = Row("0002", "0000016000", "slnt", "second");
+
+struct DamagedCase {
+    const char* name;
+    Bytes recording;
+    std::vector<std::string> rows;
+};
+
+class DamagedTagsTest : public CueInfoTest, public ::testing::WithParamInterface<DamagedCase> {};
+
+TEST_P(DamagedTagsTest, ReadsNoMoreThanTheCueChunkTheListChunkAndTheFileHold) {
+    const CueInfo info = Read(GetParam().recording);
+    std::vector<std::string> lines;
+    FormatCueReport(lines, info.cue, "C:\\r.wav", info.list, {"File tags ", "Number of tags: ", "heading", ""},
+                    locale);
+    EXPECT_EQ(lines, Report(GetParam().rows));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Recordings, DamagedTagsTest,
+    ::testing::Values(
+        // Right after the format chunk, a cue chunk that holds no points claims 2^31 - 1 of them: read to
+        // the end of the file, the audio would make a row of every 24 bytes.
+        DamagedCase{"CueBeforeTheAudioWithAHugeCount",
+                    WavHead({Chunk("fact", Bytes(8)), CueChunk({}, INT32_MAX), kAudio}),
+                    {}},
+        DamagedCase{"CueBeforeTheAudioWithACountBeyondItsPoints",
+                    WavHead({CueChunk(kTwoTags, INT32_MAX), LabelList(kTwoTags), kAudio}),
+                    {kFirstRow, kSecondRow}},
+        // The chunk's size holds one point: the labels' list is read right after it, from the second.
+        DamagedCase{"CueLengthShorterThanItsCount",
+                    WavHead({CueChunk(kTwoTags, 2, 4 + 24), LabelList(kTwoTags), kAudio}),
+                    {Row("0001", "0000008000", "data", "")}},
+        // The file holds two whole points and 23 bytes, which make the list's head and part of a label's.
+        DamagedCase{"CueLengthBeyondTheFile",
+                    WavHead({CueChunk(kTwoTags, INT32_MAX, INT32_MAX), Bytes(23, 'U')}),
+                    {Row("0001", "0000008000", "data", ""), Row("0002", "0000016000", "slnt", "")}},
+        // The label's text ends where the list does, before the audio; the list holds no second label.
+        DamagedCase{"LabelLengthBeyondTheListChunk",
+                    WavHead({CueChunk({kHugeLabel, kLost}), LabelList({kHugeLabel}), kAudio}),
+                    {Row("0001", "0000008000", "data", "huge label"), Row("0002", "0000016000", "data", "")}},
+        // The label's length runs over the next label's record, which becomes its text, to the list's end.
+        DamagedCase{"LabelLengthBeyondItsSubChunk",
+                    WavHead({CueChunk({kHugeLabel, kLost}), LabelList({kHugeLabel, kLost}), kAudio}),
+                    {Row("0001", "0000008000", "data", "huge labellabl\x08lost"),
+                     Row("0002", "0000016000", "data", "")}},
+        DamagedCase{"ListChunkLongerThanTheFile",
+                    WavHead({CueChunk({kHugeLabel, kLost}), LabelList({kHugeLabel, kLost}, INT32_MAX),
+                             Bytes{'e', 'n', 'd'}}),
+                    {Row("0001", "0000008000", "data", "huge labellabl\x08lostend"),
+                     Row("0002", "0000016000", "data", "")}},
+        // A list whose size holds only its type has no labels.
+        DamagedCase{"ListLengthOfItsTypeAlone", WavHead({CueChunk(kTwoTags), LabelList(kTwoTags, 4), kAudio}),
+                    {Row("0001", "0000008000", "data", ""), Row("0002", "0000016000", "slnt", "")}},
+        // The list ends 6 bytes into the second label's head: the text after that head is not read.
+        DamagedCase{"ListEndingInsideALabelsHead",
+                    WavHead({CueChunk(kTwoTags), LabelList(kTwoTags, 4 + 16 + 6), kAudio}),
+                    {kFirstRow, Row("0002", "0000016000", "slnt", "")}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(CueInfoTest, AReportKeepsAtMostTheCeilingOfCuePointsPairedWithTheirLabels) {
+    std::vector<Tag> tags(kMaxCuePoints + 2);
+    for (std::size_t i = 0; i < tags.size(); ++i)
+        tags[i] = {.id = static_cast<std::int32_t>(i), .label = "t" + std::to_string(i)};
+    const CueInfo info = Read(WavHead({CueChunk(tags), LabelList(tags)}));
+    ASSERT_EQ(info.cue.CueNum, kMaxCuePoints);
+    ASSERT_EQ(info.cue.data.size(), static_cast<std::size_t>(kMaxCuePoints));
+    EXPECT_EQ(info.cue.data.back().idCue, kMaxCuePoints - 1);
+    // The list is read after all the points the chunk holds, so that the labels kept still pair.
+    ASSERT_EQ(info.list.labl.size(), static_cast<std::size_t>(kMaxCuePoints));
+    EXPECT_EQ(info.list.labl.back().s, "t" + std::to_string(kMaxCuePoints - 1));
+}
+
+TEST_F(CueInfoTest, AReportKeepsAtMostTheCeilingOfLabelTextAndSkipsTheRest) {
+    const std::vector<Tag> tags = {{.id = 1, .label = std::string(kMaxLabelBytes - 3, 'x')},
+                                   {.id = 2, .label = "abcdef"},
+                                   {.id = 3, .label = "next"}};
+    const CueInfo info = Read(WavHead({CueChunk(tags), LabelList(tags)}));
+    ASSERT_EQ(Labels(info).size(), 3u);
+    EXPECT_EQ(Labels(info)[0].size(), static_cast<std::size_t>(kMaxLabelBytes - 3));
+    EXPECT_EQ(Labels(info)[1], "abc");
+    EXPECT_EQ(Labels(info)[2], "") << "the third label's record is found past the text skipped";
+    EXPECT_EQ(info.list.labl[2].LablLen, 8);
 }
 
 TEST_F(CueInfoTest, AMoveBeforeTheStartFailsAndLeavesThePosition) {

@@ -111,6 +111,23 @@ TEST_F(SaveReportTest, WritesEachLineWithCrLfInTheAnsiCodePageWithoutAByteOrderM
     EXPECT_EQ(testing::ReadBytes("r.txt"), (std::vector<std::uint8_t>{'c', 'a', 'f', 0xE9, '\r', '\n'}));
 }
 
+TEST_F(SaveReportTest, AReportOfManyLinesIsStoredWholeAndItsLastShortWriteFailsIt) {
+    testing::FakeLocale cyrillic(1251);
+    Lines lines;
+    std::vector<std::uint8_t> expected;
+    for (int i = 0; i < 4000; ++i) {
+        lines.push_back("Да " + std::to_string(i) + std::string(70, '-'));
+        const std::string ansi = "\xC4\xE0 " + std::to_string(i) + std::string(70, '-') + "\r\n";
+        expected.insert(expected.end(), ansi.begin(), ansi.end());
+    }
+    ASSERT_TRUE(SaveReport(files, cyrillic, "r.txt", lines));
+    EXPECT_EQ(testing::ReadBytes("r.txt"), expected);
+
+    // Every byte but the last one stored: the write that falls short is the last of several.
+    files.writeBudget = static_cast<std::int64_t>(expected.size()) - 1;
+    EXPECT_FALSE(SaveReport(files, cyrillic, "r.txt", lines));
+}
+
 TEST_F(SaveReportTest, FailsWhenTheFileCannotBeCreatedOrNotEveryByteIsStored) {
     testing::FakeLocale locale;
     {

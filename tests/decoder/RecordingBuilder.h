@@ -57,8 +57,9 @@ struct Tag {
     std::int32_t cuePointId = 0;
 };
 
-// The cue chunk; its count is the number of tags unless given.
-inline Bytes CueChunk(const std::vector<Tag>& tags, std::optional<std::int32_t> count = {}) {
+// The cue chunk; its count is the number of tags, and its size that of its data, unless given.
+inline Bytes CueChunk(const std::vector<Tag>& tags, std::optional<std::int32_t> count = {},
+                      std::optional<std::int32_t> size = {}) {
     Bytes data;
     AppendU32(data, static_cast<std::uint32_t>(count.value_or(static_cast<std::int32_t>(tags.size()))));
     for (const Tag& tag : tags) {
@@ -67,11 +68,11 @@ inline Bytes CueChunk(const std::vector<Tag>& tags, std::optional<std::int32_t> 
         AppendId(data, tag.chunk);
         for (int unused = 0; unused < 3; ++unused) AppendU32(data, 0);
     }
-    return Chunk("cue ", data);
+    return Chunk("cue ", data, size);
 }
 
-// The LIST chunk of type "adtl" with one "labl" sub-chunk per tag.
-inline Bytes LabelList(const std::vector<Tag>& tags) {
+// The LIST chunk of type "adtl" with one "labl" sub-chunk per tag; its size that of its data unless given.
+inline Bytes LabelList(const std::vector<Tag>& tags, std::optional<std::int32_t> size = {}) {
     Bytes data;
     AppendId(data, "adtl");
     for (const Tag& tag : tags) {
@@ -79,9 +80,10 @@ inline Bytes LabelList(const std::vector<Tag>& tags) {
         Bytes label;
         AppendU32(label, static_cast<std::uint32_t>(tag.cuePointId));
         label.insert(label.end(), text.begin(), text.end());
-        data = Join({data, Chunk("labl", label, tag.lablLen.value_or(static_cast<std::int32_t>(label.size())))});
+        const Bytes sub = Chunk("labl", label, tag.lablLen.value_or(static_cast<std::int32_t>(label.size())));
+        data.insert(data.end(), sub.begin(), sub.end());
     }
-    return Chunk("LIST", data);
+    return Chunk("LIST", data, size);
 }
 
 // The chunks of a recorder's file: a "fact" chunk holding the recorder number (bytes 44 to 51), an

@@ -156,6 +156,38 @@ TEST_F(CheckSignatureTest, ANegativeCueCountIsAnErrorWithNoReportAndTheRecording
     EXPECT_TRUE(loop.pumps.empty());
 }
 
+// Damaged tags right after the format and fact chunks, before the audio of a valid recording: the check
+// gives its verdict and a report of what the tags' own chunks hold, not a row for every 24 bytes of audio.
+struct DamagedTagsCase {
+    const char* name;
+    Bytes chunks;        // between the fact chunk and the data chunk
+    std::string report;  // after the title and the count line's text
+};
+
+class CheckSignatureDamagedTagsTest : public CheckSignatureTest,
+                                      public ::testing::WithParamInterface<DamagedTagsCase> {};
+
+TEST_P(CheckSignatureDamagedTagsTest, ReportsOnlyWhatTheTagsChunksHold) {
+    const Bytes head = testing::WavHead(
+        {testing::Chunk("fact", Bytes(8)), GetParam().chunks, testing::Chunk("data", {}, 4 * 4096)});
+    EXPECT_TRUE(Check(MakeBlockRecording({.size = 8 * 4096, .head = head})));
+    EXPECT_EQ(ReportText("r.txt"), "File tags \"r.wav\"\r\nNumber of tags: " + GetParam().report);
+}
+
+const testing::Tag kHugeLabel = {.id = 1, .position = 800, .label = "abc", .lablLen = INT32_MAX};
+const std::string kRule = "|------|------------|------|----------------------------------------------------|\r\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Recordings, CheckSignatureDamagedTagsTest,
+    ::testing::Values(DamagedTagsCase{"CueWithAHugeCount", testing::CueChunk({}, INT32_MAX), "0\r\n"},
+                      DamagedTagsCase{"LabelLengthBeyondTheListChunk",
+                                      testing::Join({testing::CueChunk({kHugeLabel}),
+                                                     testing::LabelList({kHugeLabel})}),
+                                      "1\r\n" + kRule + kEnglish.Text(TextId::ReportHeading) + "\r\n" + kRule +
+                                          "| 0001 | 0000000800 | data | abc" + std::string(47, ' ') + " |\r\n" +
+                                          kRule}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(CheckSignatureTest, ARecordingOf4GiBAndMoreIsMeasuredByItsWholeSize) {
     // A sparse file of 2^32 + 8192 bytes: by its low 32 bits alone, two blocks would be the whole file.
     testing::CreateSparseFile("big.wav", (std::uintmax_t{1} << 32) + 8192);
