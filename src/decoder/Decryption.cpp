@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "decoder/Blocks.h"
+#include "decoder/ChunkedBlocks.h"
 #include "decoder/Progress.h"
 
 namespace vocset {
@@ -34,28 +35,85 @@ bool DecryptBlock(DecoderState& state, std::span<std::uint8_t> block, std::int32
     return true;
 }
 
+namespace {
+// One run of the file loop. The transformed blocks wait in the chunk that was read and go out in one
+// write when the chunk is used up or the run ends, so that the target holds exactly the blocks
+// transformed before the run ends, however it ends. A write that stores less ends the run as a failed
+// write of the first block that it did not store would have ended it.
+class DecryptionRun {
+public:
+    DecryptionRun(DecoderState& state, FileStream& source, FileStream& target, const BlockLoopHooks& hooks)
+        : state_(state), blocks_(source), target_(target), length_(source.Size()), hooks_(hooks) {}
+
+    bool Run() {
+        try {
+            return Loop();
+        } catch (...) {
+            WriteWaitingBlocks();
+            throw;
+        }
+    }
+
+private:
+    // The result as the loop ends: a write that falls short ends the run with True, as a failed write
+    // does, and so does the end of the source.
+    bool Loop() {
+        state_.blockIndex = 0;
+        for (bool first = true;; first = false) {
+            if (!MayReadNextBlock(hooks_, first)) return !WriteWaitingBlocks();
+            const std::span<std::uint8_t> block = blocks_.Next();
+            if (block.empty()) {
+                WriteWaitingBlocks();
+                return true;
+            }
+            if (!DecryptBlock(state_, block, static_cast<std::int32_t>(block.size()))) return !WriteWaitingBlocks();
+            keyStates_[waiting_++] = state_.keyState;
+            written_ += static_cast<std::int64_t>(kBlockSize);
+            hooks_.setProgress(ProgressPercent(written_, length_));
+            ++state_.blockIndex;
+            if (blocks_.AtChunkEnd() && !WriteWaitingBlocks()) return true;
+        }
+    }
+
+    // Writes the blocks transformed since the last write. When the target stores fewer bytes, leaves the
+    // block index, the key state and the progress as a failed write of the first block not stored leaves
+    // them, and returns false.
+    bool WriteWaitingBlocks() {
+        const std::span<const std::uint8_t> waiting = blocks_.TakeWholeBlocks();
+        const std::size_t count = waiting_;
+        waiting_ = 0;
+        if (waiting.empty()) return true;
+        const std::size_t stored = target_.Write(waiting);
+        if (stored >= waiting.size()) return true;
+
+        const std::size_t failed = stored / kBlockSize;  // the first block not stored, among those waiting
+        const std::size_t notCounted = count - failed;
+        state_.blockIndex -= static_cast<std::int32_t>(notCounted - 1);
+        state_.keyState = keyStates_[failed];
+        written_ -= static_cast<std::int64_t>(notCounted * kBlockSize);
+        hooks_.setProgress(ProgressPercent(written_, length_));
+        return false;
+    }
+
+    DecoderState& state_;
+    ChunkedBlocks blocks_;
+    FileStream& target_;
+    const std::int64_t length_;
+    const BlockLoopHooks& hooks_;
+    std::int64_t written_ = 0;  // bytes of the blocks handled, each counted as written whole
+    // The key state after each block waiting to be written.
+    std::array<std::uint16_t, kChunkBlocks> keyStates_{};
+    std::size_t waiting_ = 0;
+};
+}  // namespace
+
 bool DecryptRecording(DecoderState& state, const std::string& source, const std::string& target, FileSystem& files,
                       const BlockLoopHooks& hooks) {
     hooks.setProgress(0);
-    // Declared in this order so that they are freed in the reverse one: buffer, target, source.
+    // Declared in this order so that they are freed in the reverse one: the chunk, the target, the source.
     const std::unique_ptr<FileStream> input = files.OpenRead(source);
-    const std::int64_t length = input->Size();
     const std::unique_ptr<FileStream> output = files.Create(target);
-    std::array<std::uint8_t, kBlockSize> buffer;
-
-    std::int64_t written = 0;
-    state.blockIndex = 0;
-    for (bool first = true;; first = false) {
-        if (!MayReadNextBlock(hooks, first)) return false;
-        const std::size_t got = input->Read(buffer);
-        if (got == 0) return true;
-        if (!DecryptBlock(state, buffer, static_cast<std::int32_t>(got))) return false;
-        const std::size_t stored = output->Write(buffer);
-        written += static_cast<std::int64_t>(stored);
-        hooks.setProgress(ProgressPercent(written, length));
-        ++state.blockIndex;
-        if (stored == 0) return true;
-    }
+    return DecryptionRun(state, *input, *output, hooks).Run();
 }
 
 }  // namespace vocset

@@ -1,6 +1,8 @@
 // Extended-precision percentage, computed exactly with 64-bit integers.
 #include "decoder/Progress.h"
 
+#include <optional>
+
 namespace vocset {
 
 namespace {
@@ -76,11 +78,29 @@ int RoundToInteger(Extended value) {
     const std::uint64_t fraction = value.significand & ((std::uint64_t{1} << fractionBits) - 1);
     return static_cast<int>(whole + (RoundsUp(whole, fraction, fractionBits) ? 1 : 0));
 }
+
+// The exact value rounded to the nearest integer, unless it lies too near a halfway point for that to
+// be the rounded extended result: the two roundings of the extended arithmetic move the value by less
+// than 2^-56, so away from a halfway point they cannot change the integer it rounds to. Called for
+// every block of a run, where the long division would take a good share of the time.
+std::optional<int> ExactPercentAwayFromHalfway(std::uint64_t done, std::uint64_t length) {
+    if (done >= std::uint64_t{1} << 56) return std::nullopt;  // done × 100 must fit
+    const std::uint64_t scaled = done * 100;
+    const std::uint64_t whole = scaled / length;
+    const std::uint64_t twiceFraction = 2 * (scaled % length);  // in units of 1 / (2 × length)
+    const std::uint64_t distance = twiceFraction > length ? twiceFraction - length : length - twiceFraction;
+    // Farther than 2^-41 from the halfway point.
+    if (distance <= (length >> 40) + 1) return std::nullopt;
+    return static_cast<int>(whole + (twiceFraction > length ? 1 : 0));
+}
 }  // namespace
 
 int ProgressPercent(std::int64_t done, std::int64_t length) {
     if (done <= 0) return 0;
     if (done >= length) return 100;
+    if (const std::optional<int> percent =
+            ExactPercentAwayFromHalfway(static_cast<std::uint64_t>(done), static_cast<std::uint64_t>(length)))
+        return *percent;
     const Extended ratio = Divide(static_cast<std::uint64_t>(done), static_cast<std::uint64_t>(length));
     return RoundToInteger(MultiplyBy(ratio, 100));
 }

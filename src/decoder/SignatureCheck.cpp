@@ -1,12 +1,12 @@
 // The signature check's block loop, and the report saved however it ends.
 #include "decoder/SignatureCheck.h"
 
-#include <array>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "decoder/Blocks.h"
+#include "decoder/ChunkedBlocks.h"
 #include "decoder/CueInfo.h"
 #include "decoder/Progress.h"
 #include "decoder/ReportFile.h"
@@ -33,15 +33,16 @@ std::vector<std::string> ReportLines(FileStream& recording, const std::string& f
 }
 
 bool CheckBlocks(DecoderState& state, FileStream& file, std::int64_t length, const BlockLoopHooks& hooks) {
-    std::array<std::uint8_t, kBlockSize> buffer;
+    ChunkedBlocks blocks(file);
     state.blockIndex = 0;
     state.runningSum = 0;
     state.storedChecksum = 0;
     std::int64_t checked = 0;
     for (bool first = true;; first = false) {
         if (!MayReadNextBlock(hooks, first)) return false;
-        if (file.Read(buffer) < kBlockSize) return false;
-        if (VerifyBlock(state, buffer, static_cast<std::int32_t>(kBlockSize))) {
+        const std::span<const std::uint8_t> block = blocks.Next();
+        if (block.size() < kBlockSize) return false;
+        if (VerifyBlock(state, block, static_cast<std::int32_t>(kBlockSize))) {
             hooks.setProgress(100);
             return true;
         }

@@ -10,6 +10,7 @@
 #include "decoder/Blocks.h"
 #include "decoder/ByteOrder.h"
 #include "decoder/Decryption.h"
+#include "decoder/Progress.h"
 #include "support/PosixFileSystem.h"
 #include "support/TempFolder.h"
 #include "widgets/Errors.h"
@@ -46,6 +47,22 @@ DecoderState SeededState(std::uint16_t seed) {
     BuildKeyTable(state);
     SeedKeyState(state, seed);
     return state;
+}
+
+using testing::kEarlyInSecondChunk;
+using testing::kInSecondChunk;
+constexpr std::size_t kLongSource = testing::kLongRecordingBlocks;
+
+Bytes FirstBlocks(const Bytes& bytes, std::size_t blocks) {
+    return Bytes(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(blocks * kBlockSize));
+}
+
+// What the progress bar shows block by block: 0 at the start, then the share of each block written.
+std::vector<int> ProgressOfBlocks(std::size_t blocks, std::size_t length) {
+    std::vector<int> progress{0};
+    for (std::size_t block = 1; block <= blocks; ++block)
+        progress.push_back(ProgressPercent(static_cast<std::int64_t>(block * kBlockSize), static_cast<std::int64_t>(length)));
+    return progress;
 }
 
 class DecryptRecordingTest : public ::testing::Test {
@@ -91,7 +108,8 @@ INSTANTIATE_TEST_SUITE_P(
                       StreamCase{0, 20, 9 * 4096 - 8},       // mid-file, with blocks after it
                       StreamCase{0xFFFF, 6, 6 * 4096 - 8},   // limit N: no signature block in the file
                       StreamCase{0x5FEA, 6, 40 * 4096 - 8},  // beyond N, from a fixed point of the stream
-                      StreamCase{777, 40, 39 * 4096 - 8}));  // round the whole key cycle
+                      StreamCase{777, 40, 39 * 4096 - 8},    // round the whole key cycle
+                      StreamCase{0x1357, kLongSource, kChunkBlocks * 4096 - 8}));  // the signature block opens a chunk
 
 TEST_F(DecryptRecordingTest, AdvancesTheKeyStateByEveryTransformedBlock) {
     // From a seed on the long cycle of 32,767 double steps: 4096 × (N − 2) steps with the signature
@@ -165,8 +183,9 @@ TEST_F(DecryptRecordingTest, OneBlockIsCopiedAsItStands) {
 }
 
 TEST_F(DecryptRecordingTest, StopEndsTheRunBeforeTheNextBlockKeepingTheBlocksWritten) {
-    const Bytes source = MakeBlockRecording({.size = 6 * kBlockSize});
-    for (int stopAt : {0, 2}) {
+    const Bytes source = MakeBlockRecording({.size = kLongSource * kBlockSize});
+    // Before the first block, inside the first chunk, inside the second.
+    for (int stopAt : {0, 2, static_cast<int>(kInSecondChunk)}) {
         LoopRecorder stopping;
         stopping.stopAtPump = stopAt;
         const BlockLoopHooks stoppingHooks = stopping.Hooks();
@@ -179,24 +198,100 @@ TEST_F(DecryptRecordingTest, StopEndsTheRunBeforeTheNextBlockKeepingTheBlocksWri
     }
 }
 
-TEST_F(DecryptRecordingTest, APartialWriteCountsWhatItStoredAndAWriteOfNothingEndsTheRunAsDone) {
-    const Bytes source = MakeBlockRecording({.size = 6 * kBlockSize});
-    files.writeBudget = 4096 + 100;
+TEST_F(DecryptRecordingTest, AnErrorInsideTheLoopLeavesTheTargetHoldingTheBlocksTransformedBeforeIt) {
+    const Bytes source = MakeBlockRecording({.size = kLongSource * kBlockSize});
+    loop.whilePumping = [](int pump) {
+        if (pump == static_cast<int>(kInSecondChunk)) throw PlatformError("raised inside the loop");
+    };
     DecoderState state = SeededState(5);
-    EXPECT_TRUE(Decrypt(state, source));
-    // Block 1 stores 100 bytes and the run goes on; block 2 stores nothing and ends it.
-    EXPECT_EQ(loop.progress, (std::vector<int>{0, 17, 17, 17}));
-    EXPECT_EQ(ReadBytes("out.wav").size(), 4096u + 100u);
-    EXPECT_EQ(state.blockIndex, 3);
+    EXPECT_THROW(Decrypt(state, source), PlatformError);
+    EXPECT_EQ(ReadBytes("out.wav"), ReferenceDecrypt(FirstBlocks(source, kInSecondChunk), 5).bytes);
+    EXPECT_EQ(files.openStreams(), 0);
 }
 
-TEST_F(DecryptRecordingTest, AWriteOfNothingAtTheFirstBlockEndsTheRunAsDone) {
-    files.writeBudget = 0;
-    DecoderState state = SeededState(5);
-    EXPECT_TRUE(Decrypt(state, MakeBlockRecording({})));
-    EXPECT_EQ(loop.progress, (std::vector<int>{0, 0}));
-    EXPECT_EQ(loop.pumps.size(), 1u);
+// How the source ends, or stops delivering: the loop handles the blocks before, as one block read
+// after another would have.
+struct SourceEndCase {
+    const char* name;
+    std::size_t size;        // bytes in the source
+    std::int64_t readLimit;  // reads deliver nothing from here on; -1: every byte can be read
+    bool failWholeRead;      // a read that meets the limit delivers nothing at all
+    bool result;
+    std::size_t blocks;  // blocks decrypted and written
+};
+
+class DecryptRecordingSourceEndTest : public DecryptRecordingTest,
+                                      public ::testing::WithParamInterface<SourceEndCase> {};
+
+TEST_P(DecryptRecordingSourceEndTest, HandlesEveryWholeBlockBeforeTheEndAndNoOther) {
+    const SourceEndCase& end = GetParam();
+    const Bytes source = MakeBlockRecording({.size = end.size, .riffSize = kEarlyInSecondChunk * 4096 - 8});
+    files.readLimit = end.readLimit;
+    files.failWholeMove = end.failWholeRead;
+    DecoderState state = SeededState(99);
+    EXPECT_EQ(Decrypt(state, source), end.result);
+
+    const Reference expected = ReferenceDecrypt(FirstBlocks(source, end.blocks), 99);
+    EXPECT_EQ(ReadBytes("out.wav"), expected.bytes);
+    EXPECT_EQ(state.keyState, expected.keyState);
+    EXPECT_EQ(state.blockIndex, static_cast<std::int32_t>(end.blocks));
+    // Messages and Stop before each block, and before the read that ended the run.
+    EXPECT_EQ(loop.pumps.size(), end.blocks + 1);
+    EXPECT_EQ(loop.progress, ProgressOfBlocks(end.blocks, end.size));
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Ends, DecryptRecordingSourceEndTest,
+    ::testing::Values(SourceEndCase{"AtAChunkBoundary", 2 * kChunkBlocks * 4096, -1, false, true, 2 * kChunkBlocks},
+                      SourceEndCase{"InAPartialBlockAfterTwoChunks", kLongSource * 4096 + 100, -1, false, false, kLongSource},
+                      SourceEndCase{"ReadCutAtABlockBoundary", kLongSource * 4096, kInSecondChunk * 4096, false, true, kInSecondChunk},
+                      SourceEndCase{"ReadCutInsideABlock", kLongSource * 4096, kInSecondChunk * 4096 + 100, false, false, kInSecondChunk},
+                      // The read of the second chunk fails, as the read of its first block would have.
+                      SourceEndCase{"ReadFailing", kLongSource * 4096, kInSecondChunk * 4096 + 100, true, true, kChunkBlocks}),
+    [](const ::testing::TestParamInfo<SourceEndCase>& info) { return std::string(info.param.name); });
+
+// A target that stores fewer bytes than it is given: the run ends as a failed write of the first block
+// not stored would have ended it, block by block.
+struct ShortWriteCase {
+    const char* name;
+    std::int64_t budget;  // bytes the target takes in all
+    bool failWholeWrite;  // the write that meets the budget stores nothing at all
+    std::size_t failed;   // the first block not stored
+};
+
+class DecryptRecordingShortWriteTest : public DecryptRecordingTest,
+                                       public ::testing::WithParamInterface<ShortWriteCase> {};
+
+TEST_P(DecryptRecordingShortWriteTest, EndsAsAFailedWriteOfTheFirstBlockNotStored) {
+    const ShortWriteCase& write = GetParam();
+    const Bytes source = MakeBlockRecording({.size = kLongSource * kBlockSize, .riffSize = kEarlyInSecondChunk * 4096 - 8});
+    files.writeBudget = write.budget;
+    files.failWholeMove = write.failWholeWrite;
+    DecoderState state = SeededState(99);
+    EXPECT_TRUE(Decrypt(state, source));
+
+    // The target holds what it stored and nothing written after it.
+    const Bytes expected = ReferenceDecrypt(source, 99).bytes;
+    const std::size_t held = write.failWholeWrite ? write.failed * kBlockSize : static_cast<std::size_t>(write.budget);
+    EXPECT_EQ(ReadBytes("out.wav"), Bytes(expected.begin(), expected.begin() + static_cast<std::ptrdiff_t>(held)));
+    // The failed block was transformed and counted, with nothing stored.
+    EXPECT_EQ(state.blockIndex, static_cast<std::int32_t>(write.failed + 1));
+    EXPECT_EQ(state.keyState, ReferenceDecrypt(FirstBlocks(source, write.failed + 1), 99).keyState);
+    const std::vector<int> before = ProgressOfBlocks(write.failed, source.size());
+    ASSERT_GT(loop.progress.size(), before.size());
+    EXPECT_EQ(std::vector<int>(loop.progress.begin(), loop.progress.begin() + static_cast<std::ptrdiff_t>(before.size())),
+              before);
+    EXPECT_EQ(loop.LastProgress(), before.back());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Writes, DecryptRecordingShortWriteTest,
+    ::testing::Values(ShortWriteCase{"NothingStored", 0, false, 0},
+                      ShortWriteCase{"PartOfABlockInTheFirstChunk", 4096 + 100, false, 1},
+                      ShortWriteCase{"SecondChunkStoresNothing", kChunkBlocks * 4096, false, kChunkBlocks},
+                      ShortWriteCase{"PartOfTheSecondChunk", kInSecondChunk * 4096 + 100, false, kInSecondChunk},
+                      ShortWriteCase{"SecondChunkFailing", kInSecondChunk * 4096 + 100, true, kChunkBlocks}),
+    [](const ::testing::TestParamInfo<ShortWriteCase>& info) { return std::string(info.param.name); });
 
 TEST_F(DecryptRecordingTest, OpenAndCreateErrorsReachTheCallerWithBothFilesClosed) {
     DecoderState state = SeededState(5);

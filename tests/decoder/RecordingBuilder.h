@@ -11,9 +11,16 @@
 #include <string_view>
 #include <vector>
 
+#include "decoder/ChunkedBlocks.h"
 #include "support/Recording.h"
 
 namespace vocset::testing {
+
+// Block counts for the loops' chunked reads: a recording of two chunks and part of a third, a block
+// inside its second chunk, and one before it where a signature block can stand.
+inline constexpr std::size_t kLongRecordingBlocks = 2 * kChunkBlocks + 88;
+inline constexpr std::size_t kInSecondChunk = kChunkBlocks + 44;
+inline constexpr std::size_t kEarlyInSecondChunk = kChunkBlocks + 34;
 
 inline void AppendId(Bytes& bytes, std::string_view id) {
     for (std::size_t i = 0; i < 4; ++i) bytes.push_back(i < id.size() ? static_cast<std::uint8_t>(id[i]) : 0);

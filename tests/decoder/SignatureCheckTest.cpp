@@ -3,6 +3,7 @@
 
 #include "LoopRecorder.h"
 #include "RecordingBuilder.h"
+#include "decoder/Progress.h"
 #include "decoder/SignatureCheck.h"
 #include "support/Fakes.h"
 #include "support/PosixFileSystem.h"
@@ -68,6 +69,55 @@ TEST_F(CheckSignatureTest, AShortLastReadEndsTheCheckKeepingTheLastPercentage) {
     EXPECT_FALSE(Check(MakeBlockRecording({.size = 3 * 4096 + 100, .riffSize = 8 * 4096 - 8})));
     EXPECT_EQ(loop.progress, (std::vector<int>{0, 33, 66, 99}));
 }
+
+// Recordings of two chunks and part of a third: the verdict at the signature block, or the end at a
+// read that delivers less, as one block read after another.
+constexpr std::size_t kLong = testing::kLongRecordingBlocks;
+constexpr std::size_t kMid = testing::kInSecondChunk;
+
+struct ChunkCase {
+    const char* name;
+    std::uint32_t riffSize;
+    std::int64_t readLimit;  // reads deliver nothing from here on; -1: every byte can be read
+    bool failWholeRead;      // a read that meets the limit delivers nothing at all
+    bool valid;
+    std::size_t blocks;  // blocks checked
+};
+
+class CheckSignatureChunkTest : public CheckSignatureTest, public ::testing::WithParamInterface<ChunkCase> {};
+
+TEST_P(CheckSignatureChunkTest, ChecksEveryBlockAsABlockByBlockReadWould) {
+    const ChunkCase& check = GetParam();
+    const Bytes bytes = MakeBlockRecording({.size = kLong * 4096, .riffSize = check.riffSize});
+    // Set once the tags have been read, so that only the loop's reads meet the limit.
+    loop.whilePumping = [&](int pump) {
+        if (pump == 0) files.readLimit = check.readLimit;
+    };
+    files.failWholeMove = check.failWholeRead;
+    EXPECT_EQ(Check(bytes), check.valid);
+
+    const std::size_t summed = std::min<std::size_t>(check.blocks, testing::BlockLimit(check.riffSize));
+    EXPECT_EQ(state.runningSum, testing::WordSum(bytes, summed * 4096));
+    EXPECT_EQ(state.blockIndex, static_cast<std::int32_t>(check.valid ? check.blocks - 1 : check.blocks));
+    // Messages and Stop before each block, and before the read that ended the check.
+    EXPECT_EQ(loop.pumps.size(), check.valid ? check.blocks : check.blocks + 1);
+    std::vector<int> progress{0};
+    for (std::size_t block = 1; block <= (check.valid ? check.blocks - 1 : check.blocks); ++block)
+        progress.push_back(ProgressPercent(static_cast<std::int64_t>(block * 4096), kLong * 4096));
+    if (check.valid) progress.push_back(100);
+    EXPECT_EQ(loop.progress, progress);
+    EXPECT_TRUE(files.FileExists("r.txt"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Reads, CheckSignatureChunkTest,
+    ::testing::Values(ChunkCase{"SignatureBlockOpeningTheSecondChunk", kChunkBlocks * 4096 - 8, -1, false, true, kChunkBlocks + 1},
+                      ChunkCase{"SignatureBlockInTheLastChunk", (kLong - 1) * 4096 - 8, -1, false, true, kLong},
+                      ChunkCase{"ReadCutAtABlockBoundary", (kLong - 1) * 4096 - 8, kMid * 4096, false, false, kMid},
+                      ChunkCase{"ReadCutInsideABlock", (kLong - 1) * 4096 - 8, kMid * 4096 + 100, false, false, kMid},
+                      // The read of the second chunk fails, as the read of its first block would have.
+                      ChunkCase{"ReadFailing", (kLong - 1) * 4096 - 8, kMid * 4096 + 100, true, false, kChunkBlocks}),
+    [](const ::testing::TestParamInfo<ChunkCase>& info) { return std::string(info.param.name); });
 
 TEST_F(CheckSignatureTest, ARiffSizeBelow4088NamesNoSignatureBlock) {
     EXPECT_FALSE(Check(MakeBlockRecording({.riffSize = 4087})));

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -31,9 +32,15 @@ public:
         owner_.open_.erase(path_);
     }
     std::size_t Read(std::span<std::uint8_t> buffer) override {
+        std::size_t wanted = buffer.size();
+        if (owner_.readLimit >= 0) {
+            const std::int64_t readable = std::max<std::int64_t>(0, owner_.readLimit - ::lseek(fd_, 0, SEEK_CUR));
+            if (static_cast<std::int64_t>(wanted) > readable)
+                wanted = owner_.failWholeMove ? 0 : static_cast<std::size_t>(readable);
+        }
         std::size_t total = 0;
-        while (total < buffer.size()) {
-            ssize_t n = ::read(fd_, buffer.data() + total, buffer.size() - total);
+        while (total < wanted) {
+            ssize_t n = ::read(fd_, buffer.data() + total, wanted - total);
             if (n <= 0) break;
             total += static_cast<std::size_t>(n);
         }
@@ -42,7 +49,8 @@ public:
     std::size_t Write(std::span<const std::uint8_t> bytes) override {
         std::size_t wanted = bytes.size();
         if (owner_.writeBudget >= 0) {
-            wanted = std::min<std::size_t>(wanted, static_cast<std::size_t>(owner_.writeBudget));
+            if (static_cast<std::int64_t>(wanted) > owner_.writeBudget)
+                wanted = owner_.failWholeMove ? 0 : static_cast<std::size_t>(owner_.writeBudget);
             owner_.writeBudget -= static_cast<std::int64_t>(wanted);
         }
         ssize_t n = wanted ? ::write(fd_, bytes.data(), wanted) : 0;

@@ -20,6 +20,11 @@ public:
 
     // Test controls: writes store at most this many bytes in all (then 0), like a full disk.
     std::int64_t writeBudget = -1;
+    // Reads deliver no byte at or past this offset of a file, like a part of a disk that cannot be read.
+    std::int64_t readLimit = -1;
+    // When set, a read or write that would pass those limits moves no byte at all, as a failed system
+    // call does, instead of the bytes up to them.
+    bool failWholeMove = false;
     // When set, every move fails.
     bool failMoves = false;
     int openStreams() const { return static_cast<int>(open_.size()); }

@@ -8,7 +8,7 @@ namespace {
 
 TEST(TimeTextTest, TheClockWritesTwentyFourHoursInTheMasksPlaces) {
     struct Case {
-        int hour, minute, second;
+        int hour = 0, minute = 0, second = 0;
         TimeFormat format;
         const char* text;
     };
@@ -32,7 +32,7 @@ TEST(TimeTextTest, OnlyAFullValidTextIsATimeOfDay) {
         const char* text;
         char separator;
         bool valid;
-        int hour, minute, second;
+        int hour = 0, minute = 0, second = 0;
     };
     const Case cases[] = {
         {"21:07:05", ':', true, 21, 7, 5},

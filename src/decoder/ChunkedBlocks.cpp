@@ -1,0 +1,38 @@
+// Handing out a file's blocks from chunk reads.
+#include "decoder/ChunkedBlocks.h"
+
+#include <algorithm>
+
+namespace vocset {
+
+namespace {
+// Whole blocks that cover the file, at least one, at most a chunk.
+std::size_t CapacityFor(std::int64_t fileSize) {
+    const auto bytes = static_cast<std::size_t>(std::clamp<std::int64_t>(fileSize, 1, kChunkSize));
+    return (bytes + kBlockSize - 1) / kBlockSize * kBlockSize;
+}
+}  // namespace
+
+ChunkedBlocks::ChunkedBlocks(FileStream& file)
+    : file_(file), capacity_(CapacityFor(file.Size())), chunk_(std::make_unique_for_overwrite<std::uint8_t[]>(capacity_)) {}
+
+std::span<std::uint8_t> ChunkedBlocks::Next() {
+    if (next_ == filled_ && !lastRead_) {
+        filled_ = file_.Read(std::span(chunk_.get(), capacity_));
+        lastRead_ = filled_ < capacity_;
+        next_ = 0;
+        taken_ = 0;
+    }
+    const std::size_t size = std::min(kBlockSize, filled_ - next_);
+    const std::span<std::uint8_t> block(chunk_.get() + next_, size);
+    next_ += size;
+    return block;
+}
+
+std::span<const std::uint8_t> ChunkedBlocks::TakeWholeBlocks() {
+    const std::size_t start = taken_;
+    taken_ += (next_ - taken_) / kBlockSize * kBlockSize;
+    return std::span<const std::uint8_t>(chunk_.get() + start, taken_ - start);
+}
+
+}  // namespace vocset

@@ -1,0 +1,49 @@
+// A file's blocks, read a large chunk at a time and handed out one block at a time.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <span>
+
+#include "decoder/Blocks.h"
+#include "widgets/Files.h"
+
+namespace vocset {
+
+// What one read or write of the block loops moves: whole blocks, so that no block spans two reads.
+inline constexpr std::size_t kChunkBlocks = 128;
+inline constexpr std::size_t kChunkSize = kChunkBlocks * kBlockSize;
+
+// The blocks of a file in file order, out of one chunk buffer. A read that delivers less than a chunk
+// (the end of the file, or a failed read, which delivers nothing) is the last: the block after its whole
+// blocks is what is left of it, shorter than a block or empty, as a read of that block alone would
+// have delivered.
+class ChunkedBlocks {
+public:
+    // The buffer holds a chunk, or the whole file when that is smaller, and is not cleared: every byte
+    // handed out was read first.
+    explicit ChunkedBlocks(FileStream& file);
+
+    // The next block, to read or change in place until the chunk is read again. Reads the next chunk
+    // when the last one is handed out, unless its read was the last.
+    std::span<std::uint8_t> Next();
+
+    // True when the chunk is handed out to its end: the next call of Next reads.
+    bool AtChunkEnd() const { return next_ == filled_; }
+
+    // The whole blocks handed out since the last call or the last read, as one span; call it before
+    // the next read, which reuses the buffer.
+    std::span<const std::uint8_t> TakeWholeBlocks();
+
+private:
+    FileStream& file_;
+    std::size_t capacity_;
+    std::unique_ptr<std::uint8_t[]> chunk_;
+    std::size_t filled_ = 0;  // bytes the last read delivered
+    std::size_t next_ = 0;    // start of the next block in the chunk
+    std::size_t taken_ = 0;   // end of the blocks already taken
+    bool lastRead_ = false;
+};
+
+}  // namespace vocset
