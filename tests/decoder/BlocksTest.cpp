@@ -1,6 +1,8 @@
 // The per-block signature check: which blocks are summed, block 0's header, the signature block.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include <span>
 
 #include "RecordingBuilder.h"
@@ -103,7 +105,11 @@ TEST_P(BlockLimitTest, ComesFromTheRiffSizePlus8OnWrapping32Bits) {
 INSTANTIATE_TEST_SUITE_P(RiffSizes, BlockLimitTest,
                          ::testing::Values(LimitCase{0, 0}, LimitCase{4087, 0}, LimitCase{4088, 1}, LimitCase{8183, 1},
                                            LimitCase{8184, 2}, LimitCase{4294967287u, 1048575},
-                                           LimitCase{4294967288u, 0}, LimitCase{0xFFFFFFFFu, 0}));
+                                           LimitCase{4294967288u, 0}, LimitCase{0xFFFFFFFFu, 0}),
+                         [](const ::testing::TestParamInfo<LimitCase>& info) {
+                             return "Riff" + std::to_string(info.param.riffSize) + "Limit" +
+                                    std::to_string(info.param.limit);
+                         });
 
 TEST(ReadBlockZeroHeader, TakesEachHalfOfTheRecorderNumberWithItsFirstWordMoreSignificant) {
     Bytes block(kBlockSize);

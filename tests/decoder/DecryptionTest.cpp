@@ -79,6 +79,7 @@ protected:
 };
 
 struct StreamCase {
+    const char* name;
     std::uint16_t seed;
     std::size_t blocks;
     std::uint32_t riffSize;
@@ -87,7 +88,7 @@ struct StreamCase {
 class DecryptRecordingStreamTest : public DecryptRecordingTest, public ::testing::WithParamInterface<StreamCase> {};
 
 TEST_P(DecryptRecordingStreamTest, TransformsEveryBlockButTheHeaderAndSignatureBlockAsTheDefinitionSays) {
-    const auto [seed, blocks, riffSize] = GetParam();
+    const auto [name, seed, blocks, riffSize] = GetParam();
     const Bytes source = MakeBlockRecording({.size = blocks * kBlockSize, .riffSize = riffSize});
     DecoderState state = SeededState(seed);
     EXPECT_TRUE(Decrypt(state, source));
@@ -103,13 +104,14 @@ TEST_P(DecryptRecordingStreamTest, TransformsEveryBlockButTheHeaderAndSignatureB
 
 INSTANTIATE_TEST_SUITE_P(
     BlockLimits, DecryptRecordingStreamTest,
-    ::testing::Values(StreamCase{1234, 6, 100},              // limit 0: every block after block 0
-                      StreamCase{1234, 6, 4096 - 8},         // limit 1: block 2 starts from the seed
-                      StreamCase{0, 20, 9 * 4096 - 8},       // mid-file, with blocks after it
-                      StreamCase{0xFFFF, 6, 6 * 4096 - 8},   // limit N: no signature block in the file
-                      StreamCase{0x5FEA, 6, 40 * 4096 - 8},  // beyond N, from a fixed point of the stream
-                      StreamCase{777, 40, 39 * 4096 - 8},    // round the whole key cycle
-                      StreamCase{0x1357, kLongSource, kChunkBlocks * 4096 - 8}));  // the signature block opens a chunk
+    ::testing::Values(StreamCase{"LimitZeroEveryBlockAfterTheHeader", 1234, 6, 100},
+                      StreamCase{"LimitOneBlockTwoFromTheSeed", 1234, 6, 4096 - 8},
+                      StreamCase{"SignatureBlockMidFile", 0, 20, 9 * 4096 - 8},
+                      StreamCase{"LimitNNoSignatureBlockInTheFile", 0xFFFF, 6, 6 * 4096 - 8},
+                      StreamCase{"LimitBeyondTheFileFromAFixedPoint", 0x5FEA, 6, 40 * 4096 - 8},
+                      StreamCase{"RoundTheWholeKeyCycle", 777, 40, 39 * 4096 - 8},
+                      StreamCase{"SignatureBlockOpeningAChunk", 0x1357, kLongSource, kChunkBlocks * 4096 - 8}),
+    [](const ::testing::TestParamInfo<StreamCase>& info) { return std::string(info.param.name); });
 
 TEST_F(DecryptRecordingTest, AdvancesTheKeyStateByEveryTransformedBlock) {
     // From a seed on the long cycle of 32,767 double steps: 4096 × (N − 2) steps with the signature

@@ -1,6 +1,8 @@
 // The key table, the key-stream step, and the precomputed stream against the step-by-step definition.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "KeyReference.h"
 #include "RecordingBuilder.h"
 #include "decoder/Blocks.h"
@@ -63,7 +65,10 @@ TEST_P(KeyStreamTest, EqualsTheStepByStepStreamBlockAfterBlock) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Seeds, KeyStreamTest, ::testing::Values(0, 1, 1234, 0x5FEA, 0xAFF5, 0xFFFF));
+INSTANTIATE_TEST_SUITE_P(Seeds, KeyStreamTest, ::testing::Values(0, 1, 1234, 0x5FEA, 0xAFF5, 0xFFFF),
+                         [](const ::testing::TestParamInfo<std::uint16_t>& info) {
+                             return "Seed" + std::to_string(info.param);
+                         });
 
 TEST(KeyStream, FollowsAStateOrTableChangedBetweenBlocks) {
     KeyTable table = BuiltTable();

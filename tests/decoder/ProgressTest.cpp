@@ -1,6 +1,8 @@
 // The extended-precision percentage of the block loops.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include <cfloat>
 #include <cmath>
 #include <random>
@@ -39,7 +41,10 @@ INSTANTIATE_TEST_SUITE_P(Examples, ProgressPercentTest,
                              PercentCase{INT64_MAX - 1, INT64_MAX, 100},
                              // Outside a run's counts: nothing done is 0, all of it (or more) is 100.
                              PercentCase{0, 4096, 0}, PercentCase{4096, 4096, 100}, PercentCase{8192, 4096, 100},
-                             PercentCase{4096, 0, 100}));
+                             PercentCase{4096, 0, 100}),
+                         [](const ::testing::TestParamInfo<PercentCase>& info) {
+                             return std::to_string(info.param.done) + "Of" + std::to_string(info.param.length);
+                         });
 
 #if defined(__x86_64__) && LDBL_MANT_DIG == 64
 // On x86-64 Linux, long double is the x87 80-bit format: the reference the integer arithmetic follows.
