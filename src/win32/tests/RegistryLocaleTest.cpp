@@ -105,11 +105,17 @@ TEST_P(UserTimeFormatTest, FollowsTheUsersSetting) {
     EXPECT_EQ(format.hourLeadingZero, leadingZero);
 }
 
+std::string PictureName(const testing::TestParamInfo<UserTimeFormatTest::ParamType>& info) {
+    const char* names[] = {"LeadingZeroAndDots", "NoLeadingZero", "TwelveHours", "QuotedLetter"};
+    return names[info.index];
+}
+
 INSTANTIATE_TEST_SUITE_P(Pictures, UserTimeFormatTest,
                          testing::Values(std::make_tuple(L"HH.mm.ss", ".", true), std::make_tuple(L"H:mm:ss", ":", false),
                                          std::make_tuple(L"tt hh:mm:ss", ":", true),
                                          // a quoted letter is text, not the hour
-                                         std::make_tuple(L"'hh' h-mm-ss", "-", false)));
+                                         std::make_tuple(L"'hh' h-mm-ss", "-", false)),
+                         PictureName);
 
 }  // namespace
 }  // namespace vocset::win32
