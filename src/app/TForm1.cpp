@@ -132,10 +132,12 @@ SettingsPage TForm1::SettingsControls() const {
         return AlarmRow{ComboBoxNumber(first), ComboBoxNumber(first + 1), ComboBoxNumber(first + 2),
                         ComboBoxNumber(first + 3)};
     };
+    // clang-format off
     return SettingsPage{CheckBox1, CheckBox9, ComboBox49, CheckBox2, ComboBox1, ComboBox2, CheckBox3, Edit1,
                         ComboBox3, ComboBox45, CheckBox7, CheckBox4, DateTimePicker1, CheckBox5, CheckBox8,
                         {row(1), row(2), row(3), row(4), row(5), row(6), row(7), row(8), row(9), row(10)},
                         ComboBox47, ComboBox46, ComboBox48};
+    // clang-format on
 }
 
 RegistryStore& TForm1::Store() { return registry_ ? *registry_ : closedStore_; }

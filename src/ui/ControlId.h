@@ -3,6 +3,7 @@
 
 namespace vocset {
 
+// clang-format off
 enum class ControlId : int {
     None = 0,
     PageControl1 = 100, TabSheet1, TabSheet2,
@@ -21,6 +22,7 @@ enum class ControlId : int {
     Timer1 = 801,
     OpenDialog1 = 901, SaveDialog1, OpenDialog2, SaveDialog2,
 };
+// clang-format on
 
 constexpr ControlId ComboBoxId(int number) { return static_cast<ControlId>(300 + number); }
 constexpr ControlId LabelId(int number) { return static_cast<ControlId>(500 + number); }

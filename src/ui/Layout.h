@@ -13,6 +13,7 @@
 
 namespace vocset {
 
+// clang-format off
 enum class ControlKind {
     PageControl, TabSheet, GroupBox, Panel, Label, CheckBox, ComboBox, Edit, MaskEdit, DateTimePicker,
     BitBtn, ProgressBar, Timer
@@ -26,6 +27,7 @@ enum class ItemList {
     Minutes,     // "00" to "59"
     Durations    // "1" to "23"
 };
+// clang-format on
 
 enum class Glyph { None, OpenFolder, FloppyDisk };
 

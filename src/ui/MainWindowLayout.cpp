@@ -11,6 +11,7 @@ using enum ControlId;
 using K = ControlKind;
 using T = TextId;
 
+// clang-format off
 constexpr ControlSpec kRows[] = {
     {.id = PageControl1, .kind = K::PageControl, .parent = None, .left = 0, .top = 0, .width = 720, .height = 625},
     {.id = TabSheet1, .kind = K::TabSheet, .parent = PageControl1, .left = 4, .top = 24, .width = 712, .height = 597, .text = T::TabSheet1},
@@ -101,6 +102,7 @@ constexpr DialogSpec kDialogs[] = {
     {OpenDialog2, false, "duza.ini|duza.ini", 1, "*.ini", "duza.ini"},
     {SaveDialog2, true, "duza.ini|duza.ini", 1, "*.ini", "duza.ini"},
 };
+// clang-format on
 
 std::vector<std::string> Numbers(int first, int last, const char* format) {
     std::vector<std::string> items;
@@ -145,9 +147,11 @@ std::vector<ControlSpec> MainWindowLayout(const Language& language) {
     for (int row = 0; row < 10; ++row) {
         for (int column = 0; column < 4; ++column) {
             const AlarmColumn& c = kAlarmColumns[column];
+            // clang-format off
             alarmLists.push_back({.id = ComboBoxId(5 + 4 * row + column), .kind = K::ComboBox, .parent = Panel4,
                                   .left = c.left, .top = kAlarmRowTops[row], .width = c.width, .items = c.items,
                                   .itemIndex = 0, .enabled = false});
+            // clang-format on
         }
     }
     rows.insert(tableEnd + 1, alarmLists.begin(), alarmLists.end());

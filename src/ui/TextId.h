@@ -5,6 +5,7 @@
 
 namespace vocset {
 
+// clang-format off
 enum class TextId : int {
     None = -1,
     AppTitle = 0,
@@ -34,6 +35,7 @@ enum class TextId : int {
     ReportTitle, ReportCount, ReportHeading,
     Count
 };
+// clang-format on
 
 constexpr std::size_t kTextCount = static_cast<std::size_t>(TextId::Count);
 

@@ -11,6 +11,7 @@ constexpr int kSize = 16;
 using Art = std::array<const char*, kSize>;
 
 // '.' transparent, 'k' black, 'w' white, 'Y' yellow, 'y' olive, 'g' silver, 'b' navy.
+// clang-format off
 constexpr Art kOpenFolder = {
     "................",
     "................",
@@ -48,6 +49,7 @@ constexpr Art kFloppyDisk = {
     ".kkkkkkkkkkkkkk.",
     "................",
 };
+// clang-format on
 
 constexpr COLORREF kTransparent = RGB(255, 0, 255);
 

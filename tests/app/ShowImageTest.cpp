@@ -111,6 +111,7 @@ TEST_P(ShowFieldTest, TheBytesSetTheirControlsByTheFixedRules) {
     EXPECT_TRUE(fixture.messages.errors.empty());
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Bytes, ShowFieldTest,
     ::testing::Values(
@@ -188,6 +189,7 @@ INSTANTIATE_TEST_SUITE_P(
                       EXPECT_EQ(f.ComboBoxNumber(44).ItemIndex(), 22);
                   }}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST_F(ShowImageTest, TheHighestMarkedEntryFromTwoOnGivesTheNumberOfAlarmClocks) {
     struct Case {

@@ -13,6 +13,7 @@ struct Case {
 };
 
 TEST(ConversionsTest, TryStrToInt) {
+    // clang-format off
     const Case cases[] = {
         {"0", 0}, {"42", 42}, {" 42", 42}, {"   +7", 7}, {"-1", -1}, {"65536", 65536},
         {"2147483647", 2147483647}, {"-2147483648", INT32_MIN}, {"2147483648", std::nullopt},
@@ -22,6 +23,7 @@ TEST(ConversionsTest, TryStrToInt) {
         {"12a", std::nullopt}, {"42 ", std::nullopt}, {"\t42", std::nullopt}, {"4 2", std::nullopt},
         {"00012", 12}, {"99999999999999999999", std::nullopt}, {"$G", std::nullopt},
     };
+    // clang-format on
     for (const Case& c : cases) EXPECT_EQ(TryStrToInt(c.text), c.value) << '"' << c.text << '"';
 }
 
