@@ -62,15 +62,19 @@ std::vector<Case> Cases() {
     return {
         {"valid: cue and LIST after the data",
          [] {
-             const std::vector<testing::Tag> tags = {
-                 {.id = 1, .position = 8000, .label = std::string("first\0", 6)},
-                 {.id = 2, .position = 16000, .label = std::string("second\0", 7)},
-                 {.id = 3, .position = 24000, .label = std::string("third\0", 6)}};
+             const std::vector<testing::Tag> tags = {{.id = 1, .position = 8000, .label = std::string("first\0", 6)},
+                                                     {.id = 2, .position = 16000, .label = std::string("second\0", 7)},
+                                                     {.id = 3, .position = 24000, .label = std::string("third\0", 6)}};
              return Layout{{}, testing::Join({testing::CueChunk(tags), testing::LabelList(tags)})};
          }},
-        {"cue before the data, count 2^31-1", [] { return Layout{testing::CueChunk({}, kHuge), {}}; }},
+        {"cue before the data, count 2^31-1",
+         [] {
+             return Layout{testing::CueChunk({}, kHuge), {}};
+         }},
         {"label length 2^31-1, LIST before the data",
-         [] { return Layout{testing::Join({testing::CueChunk(kHugeLabel), testing::LabelList(kHugeLabel)}), {}}; }},
+         [] {
+             return Layout{testing::Join({testing::CueChunk(kHugeLabel), testing::LabelList(kHugeLabel)}), {}};
+         }},
         // Lengths as damaged as the counts: only the fixed ceilings keep these small.
         {"as above, cue length 2^31-1 too",
          [] {
@@ -80,9 +84,9 @@ std::vector<Case> Cases() {
          }},
         {"as above, LIST length 2^31-1 too",
          [] {
-             return Layout{testing::Join({testing::CueChunk(kHugeLabel),
-                                          WithChunkSize(testing::LabelList(kHugeLabel), kHuge)}),
-                           {}};
+             return Layout{
+                 testing::Join({testing::CueChunk(kHugeLabel), WithChunkSize(testing::LabelList(kHugeLabel), kHuge)}),
+                 {}};
          }},
         // As many tags and as much label text as a report keeps: kMaxCuePoints labels of 16 bytes,
         // their zeros included, kMaxLabelBytes in all.
@@ -125,10 +129,8 @@ void CreateRecording(FileSystem& files, const std::string& path, std::size_t blo
         const std::size_t offset = kBlockSize * index;
         Overlay(block, offset, head, 0);
         Overlay(block, offset, layout.afterData, content - layout.afterData.size());
-        if (index == blocks - 1)
-            testing::PutU32(buffer, used + kStoredChecksumOffset, sum);
-        else
-            sum += SumWords(block);
+        if (index == blocks - 1) testing::PutU32(buffer, used + kStoredChecksumOffset, sum);
+        else sum += SumWords(block);
         used += kBlockSize;
         if (used == buffer.size() || index == blocks - 1) {
             file->Write(std::span(buffer).first(used));
@@ -192,10 +194,10 @@ std::string ReportedCount(const std::string& reportName) {
 
 const char* Verdict(int status) {
     switch (status) {
-        case 0: return "valid";
-        case 1: return "invalid";
-        case 2: return "error";
-        default: return "crashed";
+    case 0: return "valid";
+    case 1: return "invalid";
+    case 2: return "error";
+    default: return "crashed";
     }
 }
 
@@ -210,13 +212,13 @@ int main(int argc, char** argv) {
     const std::string reportName = ReportFileName(recording, "txt");
     testing::PosixFileSystem files;
 
-    std::printf("recordings: %zu MB (%zu blocks) in %s; one child process per check\n",
-                blocks * kBlockSize / kMegabyte, blocks, folder.string().c_str());
+    std::printf("recordings: %zu MB (%zu blocks) in %s; one child process per check\n", blocks * kBlockSize / kMegabyte,
+                blocks, folder.string().c_str());
     std::printf("%-44s %-8s %8s %14s %14s %12s\n", "recording", "verdict", "time s", "peak RSS MB", "report bytes",
                 "tags");
     const Run idle = InChildProcess([] {});
-    std::printf("%-44s %-8s %8s %14.1f %14s %12s\n", "(the process alone, no check)", "-", "-", idle.peakMegabytes,
-                "-", "-");
+    std::printf("%-44s %-8s %8s %14.1f %14s %12s\n", "(the process alone, no check)", "-", "-", idle.peakMegabytes, "-",
+                "-");
     bool allValid = true;
     for (const Case& check : Cases()) {
         InChildProcess([&] { CreateRecording(files, recording, blocks, check.layout()); });

@@ -58,10 +58,8 @@ void CreateRecording(FileSystem& files, const std::string& path, std::size_t blo
             std::copy_n("data", 4, block.begin() + 36);
             PutU32(block, 40, static_cast<std::uint32_t>(kBlockSize * blocks - 44));
         }
-        if (index == blocks - 1)
-            PutU32(block, kStoredChecksumOffset, plain.runningSum);
-        else
-            plain.runningSum += SumWords(block);
+        if (index == blocks - 1) PutU32(block, kStoredChecksumOffset, plain.runningSum);
+        else plain.runningSum += SumWords(block);
         cipher.blockIndex = static_cast<std::int32_t>(index);
         DecryptBlock(cipher, block, static_cast<std::int32_t>(kBlockSize));
         used += kBlockSize;
@@ -85,8 +83,7 @@ void ChunkedCopy(FileSystem& files, const std::string& source, const std::string
 void ChunkedRead(FileSystem& files, const std::string& source) {
     const auto input = files.OpenRead(source);
     std::vector<std::uint8_t> buffer(kChunkSize);
-    while (input->Read(buffer) == buffer.size()) {
-    }
+    while (input->Read(buffer) == buffer.size()) {}
 }
 
 struct Timing {
@@ -139,19 +136,21 @@ struct Bench {
     std::vector<Operation> Operations() {
         return {{copy, [this] { ChunkedCopy(files, source, copy); }},
                 {"", [this] { ChunkedRead(files, copy); }},
-                {target, [this] {
-                    DecoderState state;
-                    BuildKeyTable(state);
-                    SeedKeyState(state, kSeed);
-                    decrypted = DecryptRecording(state, source, target, files, Hooks());
-                }},
+                {target,
+                 [this] {
+                     DecoderState state;
+                     BuildKeyTable(state);
+                     SeedKeyState(state, kSeed);
+                     decrypted = DecryptRecording(state, source, target, files, Hooks());
+                 }},
                 {ReportFileName(target, "txt"), [this] {
-                    testing::FakeLocale locale;
-                    testing::RecordingMessageBoxes messages;
-                    const ReportTexts texts{"File tags ", "Number of tags: ", "heading", "Unable to write data to a file "};
-                    DecoderState state;
-                    valid = CheckSignature(state, target, {files, locale, messages, Hooks(), texts});
-                }}};
+                     testing::FakeLocale locale;
+                     testing::RecordingMessageBoxes messages;
+                     const ReportTexts texts{"File tags ", "Number of tags: ", "heading",
+                                             "Unable to write data to a file "};
+                     DecoderState state;
+                     valid = CheckSignature(state, target, {files, locale, messages, Hooks(), texts});
+                 }}};
     }
     BlockLoopHooks Hooks() {
         return {[](PumpMode) {}, [] { return false; }, [this](int position) { progress = position; }};

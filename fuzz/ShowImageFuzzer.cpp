@@ -35,8 +35,9 @@ void CheckRules(TForm1& form) {
     Expect(form.Label5.Enabled() == clock && form.DateTimePicker1.Enabled() == clock &&
                form.MaskEdit1.Enabled() == clock && form.CheckBox6.Enabled() == clock,
            "the clock fields follow the clock");
-    Expect(form.CheckBox9.Enabled() == form.CheckBox1.Checked() && form.ComboBox49.Enabled() == form.CheckBox1.Checked(),
-           "the beep and the sensitivity follow VOX");
+    Expect(
+        form.CheckBox9.Enabled() == form.CheckBox1.Checked() && form.ComboBox49.Enabled() == form.CheckBox1.Checked(),
+        "the beep and the sensitivity follow VOX");
     Expect(form.Label1.Enabled() == form.ComboBox1.Enabled(), "the gain's label and list agree");
     const int rows = form.ComboBox4.Enabled() ? form.ComboBox4.ItemIndex() + 1 : 0;
     for (int list = 5; list <= 44; ++list) {
@@ -77,8 +78,8 @@ bool Usable(const Control& control) {
 void Act(TForm1& form, testing::FakeClock& clock, std::uint8_t kind, std::uint8_t argument) {
     switch (kind % 5) {
     case 0: {
-        auto& box = dynamic_cast<CheckBox&>(
-            *form.Find(static_cast<ControlId>(IdNumber(ControlId::CheckBox1) + argument % 9)));
+        auto& box =
+            dynamic_cast<CheckBox&>(*form.Find(static_cast<ControlId>(IdNumber(ControlId::CheckBox1) + argument % 9)));
         if (Usable(box)) box.UserClick();
         break;
     }
@@ -142,8 +143,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         form.events().Run([&] { form.ShowBuf(); });
         CheckRules(form);
         for (const std::string& error : messages.errors) {
-            const bool dateError = error == "Failed to set calendar date or time." ||
-                                   error.ends_with("'' is not a valid date and time.");
+            const bool dateError =
+                error == "Failed to set calendar date or time." || error.ends_with("'' is not a valid date and time.");
             Expect(dateError, "only the date can fail");
         }
         Expect((form.settingsImage().loaded == 0) == messages.errors.empty(), "the flag is cleared by a full show");

@@ -19,8 +19,8 @@ void TForm1::EnableAlarmRows(int rows) {
 
 void TForm1::CheckBox5Click() {
     const bool alarms = CheckBox5.Checked();
-    for (Control* control : std::initializer_list<Control*>{&CheckBox8, &Label6, &Label7, &Label8, &Label9, &Label10,
-                                                           &ComboBox4}) {
+    for (Control* control :
+         std::initializer_list<Control*>{&CheckBox8, &Label6, &Label7, &Label8, &Label9, &Label10, &ComboBox4}) {
         control->SetEnabled(alarms);
     }
     ComboBox4Change();

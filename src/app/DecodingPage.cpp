@@ -24,8 +24,7 @@ bool TForm1::HasExtension(const std::string& path, const char* extension) {
 }
 
 BlockLoopHooks TForm1::RunHooks() {
-    return {[this](PumpMode mode) { services_.pump.ProcessMessages(mode); },
-            [this] { return BitBtn5.Visible(); },
+    return {[this](PumpMode mode) { services_.pump.ProcessMessages(mode); }, [this] { return BitBtn5.Visible(); },
             [this](int position) { ProgressBar1.SetPosition(position); }};
 }
 
@@ -66,7 +65,8 @@ void TForm1::BitBtn3Click() {
         Edit3.SetEnabled(true);
         SaveDialog1.fileName = ChangeFileExt(source, ".wav");
         if (Store().ValueExists(kTargetFolderValue))
-            SaveDialog1.fileName = Store().ReadString(kTargetFolderValue) + "\\" + ExtractFileName(SaveDialog1.fileName);
+            SaveDialog1.fileName =
+                Store().ReadString(kTargetFolderValue) + "\\" + ExtractFileName(SaveDialog1.fileName);
         Edit3.SetText(SaveDialog1.fileName);
     }
 }

@@ -15,7 +15,8 @@ void TForm1::ShowStoredDateTime() {
     const auto& b = settingsImage_.bytes;
     const int year = 256 * b[kYearHigh] + b[kYearLow];
     const DateTime stored{year, b[kMonth], b[kDay], b[kHour], b[kMinute], b[kSecond], 0};
-    if (!IsValidDate(stored.year, stored.month, stored.day) || !IsValidTime(stored.hour, stored.minute, stored.second)) {
+    if (!IsValidDate(stored.year, stored.month, stored.day) ||
+        !IsValidTime(stored.hour, stored.minute, stored.second)) {
         throw NotAValidDateTime(std::to_string(stored.day) + "." + std::to_string(stored.month) + "." +
                                 std::to_string(stored.year) + " " + std::to_string(stored.hour) + ":" +
                                 std::to_string(stored.minute) + ":" + std::to_string(stored.second));

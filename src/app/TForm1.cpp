@@ -153,7 +153,8 @@ void TForm1::FormCreate() {
     events_.Run([this] { ReadSettingsFile(kSettingsFileName, settingsImage_, services_.files); });
 
     registry_ = std::make_unique<RegistryStore>(services_.registry);
-    if (!registry_->OpenKey(kRegistryKey)) services_.messages.ShowMessage(language_.Text(TextId::RegistryKeyCreateError));
+    if (!registry_->OpenKey(kRegistryKey))
+        services_.messages.ShowMessage(language_.Text(TextId::RegistryKeyCreateError));
     if (registry_->ValueExists(kPasswordValue)) Edit4.SetText(registry_->ReadString(kPasswordValue));
 }
 
@@ -180,7 +181,8 @@ void TForm1::BitBtn1Click() {
         return;
     }
     const bool written = WriteSettingsFile(SaveDialog2.fileName, SettingsControls(), settingsImage_, services_.files);
-    services_.messages.ShowMessage(language_.Text(written ? TextId::SettingsWriteCompleted : TextId::SettingsWriteError));
+    services_.messages.ShowMessage(
+        language_.Text(written ? TextId::SettingsWriteCompleted : TextId::SettingsWriteError));
 }
 
 }  // namespace vocset

@@ -14,7 +14,9 @@ std::size_t CapacityFor(std::int64_t fileSize) {
 }  // namespace
 
 ChunkedBlocks::ChunkedBlocks(FileStream& file)
-    : file_(file), capacity_(CapacityFor(file.Size())), chunk_(std::make_unique_for_overwrite<std::uint8_t[]>(capacity_)) {}
+    : file_(file),
+      capacity_(CapacityFor(file.Size())),
+      chunk_(std::make_unique_for_overwrite<std::uint8_t[]>(capacity_)) {}
 
 std::span<std::uint8_t> ChunkedBlocks::Next() {
     if (next_ == filled_ && !lastRead_) {

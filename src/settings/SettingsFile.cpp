@@ -3,8 +3,7 @@
 
 namespace vocset {
 
-bool WriteSettingsFile(const std::string& fileName, const SettingsPage& page, SettingsImage& image,
-                       FileSystem& files) {
+bool WriteSettingsFile(const std::string& fileName, const SettingsPage& page, SettingsImage& image, FileSystem& files) {
     BuildSettingsImage(page, image);
 
     std::string temporaryName;

@@ -35,8 +35,8 @@ inline constexpr std::size_t kWrittenEnd = 0x68;  // bytes from here on are neve
 // Alarm entries 1 to 5 lie before the frequency, voice activation and logger bytes, 6 to 10 after them.
 constexpr std::size_t AlarmEntry(int k) { return k <= 5 ? 0x14 + 8 * (k - 1) : 0x3F + 8 * (k - 6); }
 inline constexpr std::size_t kAlarmEntrySize = 8;
-inline constexpr std::size_t kEntryEnabled = 0, kEntryDay = 1, kEntryHour = 2, kEntryMinute = 3,
-                             kEntryDuration = 4, kEntryZero = 5, kEntryEndHour = 6, kEntryEndMinute = 7;
+inline constexpr std::size_t kEntryEnabled = 0, kEntryDay = 1, kEntryHour = 2, kEntryMinute = 3, kEntryDuration = 4,
+                             kEntryZero = 5, kEntryEndHour = 6, kEntryEndMinute = 7;
 
 // In cyclic alarm mode these take the places of alarm entry 1's hour, minute, duration and zero byte.
 inline constexpr std::size_t kCyclicStartHour = 0x16;

@@ -17,8 +17,8 @@ bool IsValidDate(int year, int month, int day) {
 }
 
 bool IsValidTime(int hour, int minute, int second, int millisecond) {
-    return hour >= 0 && hour <= 23 && minute >= 0 && minute <= 59 && second >= 0 && second <= 59 &&
-           millisecond >= 0 && millisecond <= 999;
+    return hour >= 0 && hour <= 23 && minute >= 0 && minute <= 59 && second >= 0 && second <= 59 && millisecond >= 0 &&
+           millisecond <= 999;
 }
 
 }  // namespace vocset

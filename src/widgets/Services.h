@@ -61,7 +61,7 @@ public:
 
 // How the user's regional settings write a time of day.
 struct TimeFormat {
-    std::string separator = ":";  // between hours, minutes and seconds
+    std::string separator = ":";   // between hours, minutes and seconds
     bool hourLeadingZero = false;  // "09" rather than "9"
 };
 

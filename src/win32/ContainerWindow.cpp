@@ -41,9 +41,10 @@ void RegisterContainerClass() {
 }
 
 HWND CreateContainer(HWND parent, int id, const RECT& place, ContainerBorder border) {
-    HWND container = CreateWindowExW(WS_EX_CONTROLPARENT, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
-                                     place.left, place.top, place.right - place.left, place.bottom - place.top, parent,
-                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+    HWND container =
+        CreateWindowExW(WS_EX_CONTROLPARENT, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, place.left,
+                        place.top, place.right - place.left, place.bottom - place.top, parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
     SetWindowLongPtrW(container, kBorderSlot, static_cast<LONG_PTR>(border));
     return container;
 }

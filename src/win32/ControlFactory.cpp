@@ -22,9 +22,10 @@ RECT Place(const ControlSpec& row) { return {row.left, row.top, row.left + row.w
 
 HWND CreateControl(const wchar_t* className, DWORD style, DWORD extendedStyle, HWND parent, int id, const RECT& place,
                    HFONT font) {
-    HWND window = CreateWindowExW(extendedStyle, className, L"", WS_CHILD | WS_VISIBLE | style, place.left, place.top,
-                                  place.right - place.left, place.bottom - place.top, parent,
-                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+    HWND window =
+        CreateWindowExW(extendedStyle, className, L"", WS_CHILD | WS_VISIBLE | style, place.left, place.top,
+                        place.right - place.left, place.bottom - place.top, parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
     SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     return window;
 }
@@ -91,9 +92,9 @@ void ControlSet::Make(const ControlSpec& row, HWND mainWindow, HFONT font, TForm
     Dispatcher& events = form.events();
     switch (row.kind) {
     case ControlKind::PageControl:
-        pages_ = &Keep<PageControlPeer>(CreateControl(WC_TABCONTROLW, WS_TABSTOP | WS_CLIPSIBLINGS, 0, parent, id,
-                                                      place, font),
-                                        WidgetOf<PageControl>(form, row), events);
+        pages_ = &Keep<PageControlPeer>(
+            CreateControl(WC_TABCONTROLW, WS_TABSTOP | WS_CLIPSIBLINGS, 0, parent, id, place, font),
+            WidgetOf<PageControl>(form, row), events);
         break;
     case ControlKind::TabSheet: {
         // A page lies over the tab control as its sibling, so that the tab control stays a tab stop
@@ -105,8 +106,8 @@ void ControlSet::Make(const ControlSpec& row, HWND mainWindow, HFONT font, TForm
     }
     case ControlKind::GroupBox: {
         HWND box = CreateContainer(parent, id, place, ContainerBorder::None);
-        HWND frame = CreateControl(L"BUTTON", BS_GROUPBOX | WS_CLIPSIBLINGS, 0, box, -1,
-                                   {0, 0, row.width, row.height}, font);
+        HWND frame =
+            CreateControl(L"BUTTON", BS_GROUPBOX | WS_CLIPSIBLINGS, 0, box, -1, {0, 0, row.width, row.height}, font);
         groupFrames_.push_back(frame);
         Keep<GroupBoxPeer>(box, WidgetOf<GroupBox>(form, row), events, frame);
         break;
@@ -143,8 +144,8 @@ void ControlSet::Make(const ControlSpec& row, HWND mainWindow, HFONT font, TForm
         break;
     case ControlKind::BitBtn: {
         const DWORD style = (row.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | WS_TABSTOP;
-        Keep<BitBtnPeer>(CreateControl(L"BUTTON", style, 0, parent, id, place, font), WidgetOf<BitBtn>(form, row), events,
-                         CreateGlyphList(row.glyph));
+        Keep<BitBtnPeer>(CreateControl(L"BUTTON", style, 0, parent, id, place, font), WidgetOf<BitBtn>(form, row),
+                         events, CreateGlyphList(row.glyph));
         break;
     }
     case ControlKind::ProgressBar:
@@ -152,7 +153,9 @@ void ControlSet::Make(const ControlSpec& row, HWND mainWindow, HFONT font, TForm
         Keep<ProgressBarPeer>(CreateControl(PROGRESS_CLASSW, PBS_SMOOTH | WS_BORDER, 0, parent, id, place, font),
                               WidgetOf<ProgressBar>(form, row), events);
         break;
-    case ControlKind::Timer: peers_.push_back(std::make_unique<TimerPeer>(mainWindow, WidgetOf<Timer>(form, row))); break;
+    case ControlKind::Timer:
+        peers_.push_back(std::make_unique<TimerPeer>(mainWindow, WidgetOf<Timer>(form, row)));
+        break;
     }
 }
 

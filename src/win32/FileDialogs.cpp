@@ -53,7 +53,8 @@ bool Win32FileDialogs::Execute(FileDialog& dialog) {
     request.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
     request.Flags = OFN_EXPLORER | OFN_ENABLESIZING | OFN_HIDEREADONLY;
 
-    const bool confirmed = dialog.Kind() == FileDialogKind::Open ? GetOpenFileNameW(&request) : GetSaveFileNameW(&request);
+    const bool confirmed =
+        dialog.Kind() == FileDialogKind::Open ? GetOpenFileNameW(&request) : GetSaveFileNameW(&request);
     if (!confirmed) return false;
     dialog.fileName = Narrow(buffer.data());
     dialog.filterIndex = static_cast<int>(request.nFilterIndex);

@@ -41,7 +41,9 @@ public:
 
     // The system refuses a position before the start and leaves the position as it was.
     std::int64_t Seek(std::int64_t offset, SeekOrigin origin) override {
-        const DWORD method = origin == SeekOrigin::Begin ? FILE_BEGIN : origin == SeekOrigin::Current ? FILE_CURRENT : FILE_END;
+        const DWORD method = origin == SeekOrigin::Begin     ? FILE_BEGIN
+                             : origin == SeekOrigin::Current ? FILE_CURRENT
+                                                             : FILE_END;
         LARGE_INTEGER distance{};
         distance.QuadPart = offset;
         LARGE_INTEGER position{};

@@ -13,8 +13,8 @@ using namespace vocset;
 using namespace vocset::win32;
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_STANDARD_CLASSES | ICC_TAB_CLASSES | ICC_DATE_CLASSES |
-                                                     ICC_PROGRESS_CLASS};
+    INITCOMMONCONTROLSEX classes{sizeof classes,
+                                 ICC_STANDARD_CLASSES | ICC_TAB_CLASSES | ICC_DATE_CLASSES | ICC_PROGRESS_CLASS};
     InitCommonControlsEx(&classes);
 
     const Language& language = BuildLanguage();

@@ -48,8 +48,9 @@ void RegisterMainClass(HINSTANCE instance, WNDPROC procedure) {
     windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = instance;
     windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_VOCSET));
-    windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_VOCSET), IMAGE_ICON,
-                                                        GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+    windowClass.hIconSm =
+        static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_VOCSET), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                      GetSystemMetrics(SM_CYSMICON), 0));
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = kClassName;
@@ -156,8 +157,8 @@ bool MainWindow::PressEnter(const MSG& message) {
         SendMessageW(focused->Window(), CB_GETDROPPEDSTATE, 0, 0)) {
         return false;  // Enter closes the open list
     }
-    BitBtn* button =
-        ButtonForEnter(focused ? &focused->Widget() : nullptr, form_.DefaultButtons(), controls_.ShownPage(), ModifierHeld());
+    BitBtn* button = ButtonForEnter(focused ? &focused->Widget() : nullptr, form_.DefaultButtons(),
+                                    controls_.ShownPage(), ModifierHeld());
     if (!button) return false;
     form_.events().Run([button] { button->Click(); });
     return true;

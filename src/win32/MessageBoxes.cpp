@@ -1,6 +1,6 @@
 // Message boxes owned by the main window, with the application title as caption.
-#include "win32/Win32Services.h"
 #include "win32/WideText.h"
+#include "win32/Win32Services.h"
 
 namespace vocset::win32 {
 

@@ -10,7 +10,8 @@ namespace vocset::win32 {
 
 class PageControlPeer : public WindowPeer {
 public:
-    PageControlPeer(HWND window, PageControl& pages, Dispatcher& events) : WindowPeer(window, pages, events), pages_(pages) {}
+    PageControlPeer(HWND window, PageControl& pages, Dispatcher& events)
+        : WindowPeer(window, pages, events), pages_(pages) {}
     // Adds a tab for the page, places the page's window on the tab's display area and shows it
     // when it is the active page; returns the tab's index.
     int AddPage(TabSheet& sheet, HWND window);

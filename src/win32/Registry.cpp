@@ -39,8 +39,8 @@ public:
     bool WriteString(const std::string& name, const std::string& value) override {
         const std::wstring text = Widen(value);
         const DWORD bytes = static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t));
-        return RegSetValueExW(key_, Widen(name).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()), bytes) ==
-               ERROR_SUCCESS;
+        return RegSetValueExW(key_, Widen(name).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                              bytes) == ERROR_SUCCESS;
     }
 
 private:

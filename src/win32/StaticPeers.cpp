@@ -19,7 +19,8 @@ void LabelPeer::Changed(Property property) {
     ReleaseDC(Window(), context);
     RECT place{};
     GetClientRect(Window(), &place);
-    SetWindowPos(Window(), nullptr, 0, 0, extent.right - extent.left, place.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(Window(), nullptr, 0, 0, extent.right - extent.left, place.bottom,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void GroupBoxPeer::Changed(Property property) {

@@ -14,8 +14,9 @@ WindowPeer::WindowPeer(HWND window, Control& control, Dispatcher& events)
 WindowPeer::~WindowPeer() { control_.AttachPeer(nullptr); }
 
 void WindowPeer::MirrorAll() {
-    for (Property property : {Property::Items, Property::ItemIndex, Property::Text, Property::Checked, Property::Position,
-                               Property::Value, Property::ActivePage, Property::Enabled, Property::Visible}) {
+    for (Property property :
+         {Property::Items, Property::ItemIndex, Property::Text, Property::Checked, Property::Position, Property::Value,
+          Property::ActivePage, Property::Enabled, Property::Visible}) {
         Changed(property);
     }
 }

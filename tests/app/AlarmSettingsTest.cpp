@@ -23,7 +23,8 @@ protected:
         for (int k = 1; k <= 10; ++k) {
             const int first = 5 + 4 * (k - 1);
             const bool enabled = form.ComboBoxNumber(first).Enabled();
-            for (int list = first + 1; list < first + 4; ++list) EXPECT_EQ(form.ComboBoxNumber(list).Enabled(), enabled);
+            for (int list = first + 1; list < first + 4; ++list)
+                EXPECT_EQ(form.ComboBoxNumber(list).Enabled(), enabled);
             rows.push_back(enabled);
         }
         return rows;
@@ -34,7 +35,7 @@ protected:
         return rows;
     }
     std::vector<bool> CountControlsEnabled() const {
-        return {form.CheckBox8.Enabled(), form.Label6.Enabled(),  form.Label7.Enabled(), form.Label8.Enabled(),
+        return {form.CheckBox8.Enabled(), form.Label6.Enabled(),  form.Label7.Enabled(),   form.Label8.Enabled(),
                 form.Label9.Enabled(),    form.Label10.Enabled(), form.ComboBox4.Enabled()};
     }
 

@@ -81,7 +81,9 @@ TEST_F(ClockTest, TheTimeTextFollowsTheRegionInTwentyFourHours) {
         int hour;
         const char* text;
     };
-    const Case cases[] = {{{":", false}, 21, "21:07:05"}, {{":", false}, 9, " 9:07:05"}, {{":", true}, 9, "09:07:05"},
+    const Case cases[] = {{{":", false}, 21, "21:07:05"},
+                          {{":", false}, 9, " 9:07:05"},
+                          {{":", true}, 9, "09:07:05"},
                           {{".", true}, 0, "00.07.05"}};
     for (const Case& c : cases) {
         FormFixture regional;
@@ -159,13 +161,10 @@ TEST_F(ClockTest, TheTypedTimeBecomesTheDatesTimeOfDayWhenItIsOne) {
         DateTime value;
     };
     const Case cases[] = {
-        {"12:34:56", {2016, 2, 29, 12, 34, 56, 0}},
-        {" 9:07:05", {2016, 2, 29, 9, 7, 5, 0}},
+        {"12:34:56", {2016, 2, 29, 12, 34, 56, 0}}, {" 9:07:05", {2016, 2, 29, 9, 7, 5, 0}},
         {"24:00:00", {2016, 2, 29, 9, 7, 5, 0}},  // changes nothing, shows nothing
-        {"12:3 :56", {2016, 2, 29, 9, 7, 5, 0}},
-        {"23:59:60", {2016, 2, 29, 9, 7, 5, 0}},
-        {"  :  :  ", {2016, 2, 29, 9, 7, 5, 0}},
-        {"23:59:59", {2016, 2, 29, 23, 59, 59, 0}},
+        {"12:3 :56", {2016, 2, 29, 9, 7, 5, 0}},    {"23:59:60", {2016, 2, 29, 9, 7, 5, 0}},
+        {"  :  :  ", {2016, 2, 29, 9, 7, 5, 0}},    {"23:59:59", {2016, 2, 29, 23, 59, 59, 0}},
     };
     for (const Case& c : cases) {
         fixture.Act([&] { form.MaskEdit1.UserSetText(c.text); });

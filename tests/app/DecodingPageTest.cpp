@@ -37,7 +37,9 @@ protected:
         fixture.dialogs.answers.push_back(std::move(name));
         fixture.Act([this] { form.BitBtn3.Click(); });
     }
-    void Start() { fixture.Act([this] { form.BitBtn5.Click(); }); }
+    void Start() {
+        fixture.Act([this] { form.BitBtn5.Click(); });
+    }
     bool Running() const { return !form.BitBtn5.Visible() && form.BitBtn6.Visible(); }
     // Presses Stop while messages are processed before the given block of the run.
     void StopAtPump(int call) {
@@ -130,9 +132,8 @@ TEST_F(DecodingPageTest, AnEncryptedRecordingNeedsATargetAndAPassword) {
 TEST_F(DecodingPageTest, DecryptsChecksAndReportsWithTheRecorderNumber) {
     PrepareEncrypted("4660", 4660);
     Start();
-    EXPECT_EQ(fixture.messages.messages,
-              Texts{"\"rec.xxx\" decrypted to \"out.wav\". Digital signature is valid.\r\n"
-                    "Number of audio recorder: 123456789ABCDEF0"});
+    EXPECT_EQ(fixture.messages.messages, Texts{"\"rec.xxx\" decrypted to \"out.wav\". Digital signature is valid.\r\n"
+                                               "Number of audio recorder: 123456789ABCDEF0"});
     EXPECT_EQ(ReadBytes("out.wav"), plain);
     EXPECT_TRUE(fixture.files.FileExists("out.txt"));
     EXPECT_EQ(form.ProgressBar1.Position(), 100);
@@ -202,7 +203,8 @@ TEST_F(DecodingPageTest, MessagesNameTheFilesWithoutFolders) {
     form.Edit3.SetText("D:\\out\\out.wav");
     Start();
     ASSERT_EQ(fixture.messages.messages.size(), 1u);
-    EXPECT_EQ(fixture.messages.messages[0].rfind("\"rec.xxx\" decrypted to \"out.wav\". Digital signature is valid.", 0), 0u);
+    EXPECT_EQ(
+        fixture.messages.messages[0].rfind("\"rec.xxx\" decrypted to \"out.wav\". Digital signature is valid.", 0), 0u);
 
     WriteBytes("C:\\in\\r.wav", MakeRecording());
     form.Edit2.SetText("C:\\in\\r.wav");
@@ -298,8 +300,7 @@ TEST(DecodingPageRegistryTest, WithoutAnOpenKeyEveryStoreFailsAndChangesNothing)
     fixture.Act([&] { form.BitBtn5.Click(); });
     fixture.dialogs.answers = {std::string("C:\\a.xxx")};
     fixture.Act([&] { form.BitBtn3.Click(); });
-    EXPECT_EQ(fixture.messages.errors,
-              (Texts{"Failed to set data for 'pass'", "Failed to set data for 'src'"}));
+    EXPECT_EQ(fixture.messages.errors, (Texts{"Failed to set data for 'pass'", "Failed to set data for 'src'"}));
     EXPECT_TRUE(form.BitBtn5.Visible());
     EXPECT_EQ(form.Edit2.Text(), "a.wav");
     EXPECT_EQ(fixture.dialogs.shown.size(), 1u);

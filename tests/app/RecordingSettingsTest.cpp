@@ -157,8 +157,8 @@ TEST_F(PasswordTest, LeavingChecksTheRange) {
         const char* text;
         bool refused;
     };
-    const Case cases[] = {{"0", false}, {"65535", false}, {"00007", false}, {"65536", true},
-                          {"99999", true}, {"", true},      {"-1", true},     {"12a", true}};
+    const Case cases[] = {{"0", false},    {"65535", false}, {"00007", false}, {"65536", true},
+                          {"99999", true}, {"", true},       {"-1", true},     {"12a", true}};
     for (const Case& c : cases) {
         fixture.FocusOn(form.Edit1);
         form.Edit1.UserSetText(c.text);  // typed, or pasted past the key filter

@@ -263,13 +263,19 @@ TEST_F(ShowImageTest, SystemTimeIsUntickedAndTheClockStopped) {
 
 // The stored numbers are the date, whatever the region writes: the same image shows the same value.
 TEST_F(ShowImageTest, TheSameDateOnEveryRegionalSetting) {
-    const Bytes image = With({{img::kYearHigh, 0x07}, {img::kYearLow, 0xE0}, {img::kMonth, 3}, {img::kDay, 5},
-                              {img::kHour, 9}, {img::kMinute, 7}, {img::kSecond, 0}});
+    const Bytes image = With({{img::kYearHigh, 0x07},
+                              {img::kYearLow, 0xE0},
+                              {img::kMonth, 3},
+                              {img::kDay, 5},
+                              {img::kHour, 9},
+                              {img::kMinute, 7},
+                              {img::kSecond, 0}});
     struct Case {
         TimeFormat format;
         const char* text;
     };
-    for (const Case& c : {Case{{":", false}, " 9:07:00"}, Case{{":", true}, "09:07:00"}, Case{{".", true}, "09.07.00"}}) {
+    for (const Case& c :
+         {Case{{":", false}, " 9:07:00"}, Case{{":", true}, "09:07:00"}, Case{{".", true}, "09.07.00"}}) {
         FormFixture regional;
         regional.locale.timeFormat = c.format;
         TForm1& other = regional.Create();
@@ -289,7 +295,8 @@ TEST_F(ShowImageTest, ADateThatIsNoneStopsTheShowWithTheFlagLeftSet) {
     const Case cases[] = {
         {{{img::kMonth, 13}}, "''1.13.2010 0:0:0'' is not a valid date and time"},
         {{{img::kMonth, 2}, {img::kDay, 30}}, "''30.2.2010 0:0:0'' is not a valid date and time"},
-        {{{img::kMonth, 2}, {img::kDay, 29}, {img::kYearLow, 0xD9}}, "''29.2.2009 0:0:0'' is not a valid date and time"},
+        {{{img::kMonth, 2}, {img::kDay, 29}, {img::kYearLow, 0xD9}},
+         "''29.2.2009 0:0:0'' is not a valid date and time"},
         {{{img::kHour, 24}}, "''1.1.2010 24:0:0'' is not a valid date and time"},
         {{{img::kSecond, 0xFF}}, "''1.1.2010 0:0:255'' is not a valid date and time"},
         {{{img::kYearHigh, 0xFF}, {img::kYearLow, 0xFF}}, "''1.1.65535 0:0:0'' is not a valid date and time"},

@@ -184,8 +184,7 @@ class DamagedTagsTest : public CueInfoTest, public ::testing::WithParamInterface
 TEST_P(DamagedTagsTest, ReadsNoMoreThanTheCueChunkTheListChunkAndTheFileHold) {
     const CueInfo info = Read(GetParam().recording);
     std::vector<std::string> lines;
-    FormatCueReport(lines, info.cue, "C:\\r.wav", info.list, {"File tags ", "Number of tags: ", "heading", ""},
-                    locale);
+    FormatCueReport(lines, info.cue, "C:\\r.wav", info.list, {"File tags ", "Number of tags: ", "heading", ""}, locale);
     EXPECT_EQ(lines, Report(GetParam().rows));
 }
 
@@ -194,9 +193,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // Right after the format chunk, a cue chunk that holds no points claims 2^31 - 1 of them: read to
         // the end of the file, the audio would make a row of every 24 bytes.
-        DamagedCase{"CueBeforeTheAudioWithAHugeCount",
-                    WavHead({Chunk("fact", Bytes(8)), CueChunk({}, INT32_MAX), kAudio}),
-                    {}},
+        DamagedCase{
+            "CueBeforeTheAudioWithAHugeCount", WavHead({Chunk("fact", Bytes(8)), CueChunk({}, INT32_MAX), kAudio}), {}},
         DamagedCase{"CueBeforeTheAudioWithACountBeyondItsPoints",
                     WavHead({CueChunk(kTwoTags, INT32_MAX), LabelList(kTwoTags), kAudio}),
                     {kFirstRow, kSecondRow}},
@@ -213,17 +211,17 @@ INSTANTIATE_TEST_SUITE_P(
                     WavHead({CueChunk({kHugeLabel, kLost}), LabelList({kHugeLabel}), kAudio}),
                     {Row("0001", "0000008000", "data", "huge label"), Row("0002", "0000016000", "data", "")}},
         // The label's length runs over the next label's record, which becomes its text, to the list's end.
-        DamagedCase{"LabelLengthBeyondItsSubChunk",
-                    WavHead({CueChunk({kHugeLabel, kLost}), LabelList({kHugeLabel, kLost}), kAudio}),
-                    {Row("0001", "0000008000", "data", "huge labellabl\x08lost"),
-                     Row("0002", "0000016000", "data", "")}},
-        DamagedCase{"ListChunkLongerThanTheFile",
-                    WavHead({CueChunk({kHugeLabel, kLost}), LabelList({kHugeLabel, kLost}, INT32_MAX),
-                             Bytes{'e', 'n', 'd'}}),
-                    {Row("0001", "0000008000", "data", "huge labellabl\x08lostend"),
-                     Row("0002", "0000016000", "data", "")}},
+        DamagedCase{
+            "LabelLengthBeyondItsSubChunk",
+            WavHead({CueChunk({kHugeLabel, kLost}), LabelList({kHugeLabel, kLost}), kAudio}),
+            {Row("0001", "0000008000", "data", "huge labellabl\x08lost"), Row("0002", "0000016000", "data", "")}},
+        DamagedCase{
+            "ListChunkLongerThanTheFile",
+            WavHead({CueChunk({kHugeLabel, kLost}), LabelList({kHugeLabel, kLost}, INT32_MAX), Bytes{'e', 'n', 'd'}}),
+            {Row("0001", "0000008000", "data", "huge labellabl\x08lostend"), Row("0002", "0000016000", "data", "")}},
         // A list whose size holds only its type has no labels.
-        DamagedCase{"ListLengthOfItsTypeAlone", WavHead({CueChunk(kTwoTags), LabelList(kTwoTags, 4), kAudio}),
+        DamagedCase{"ListLengthOfItsTypeAlone",
+                    WavHead({CueChunk(kTwoTags), LabelList(kTwoTags, 4), kAudio}),
                     {Row("0001", "0000008000", "data", ""), Row("0002", "0000016000", "slnt", "")}},
         // The list ends 6 bytes into the second label's head: the text after that head is not read.
         DamagedCase{"ListEndingInsideALabelsHead",

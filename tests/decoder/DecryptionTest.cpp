@@ -61,7 +61,8 @@ Bytes FirstBlocks(const Bytes& bytes, std::size_t blocks) {
 std::vector<int> ProgressOfBlocks(std::size_t blocks, std::size_t length) {
     std::vector<int> progress{0};
     for (std::size_t block = 1; block <= blocks; ++block)
-        progress.push_back(ProgressPercent(static_cast<std::int64_t>(block * kBlockSize), static_cast<std::int64_t>(length)));
+        progress.push_back(
+            ProgressPercent(static_cast<std::int64_t>(block * kBlockSize), static_cast<std::int64_t>(length)));
     return progress;
 }
 
@@ -102,16 +103,16 @@ TEST_P(DecryptRecordingStreamTest, TransformsEveryBlockButTheHeaderAndSignatureB
     EXPECT_EQ(loop.LastProgress(), 100);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    BlockLimits, DecryptRecordingStreamTest,
-    ::testing::Values(StreamCase{"LimitZeroEveryBlockAfterTheHeader", 1234, 6, 100},
-                      StreamCase{"LimitOneBlockTwoFromTheSeed", 1234, 6, 4096 - 8},
-                      StreamCase{"SignatureBlockMidFile", 0, 20, 9 * 4096 - 8},
-                      StreamCase{"LimitNNoSignatureBlockInTheFile", 0xFFFF, 6, 6 * 4096 - 8},
-                      StreamCase{"LimitBeyondTheFileFromAFixedPoint", 0x5FEA, 6, 40 * 4096 - 8},
-                      StreamCase{"RoundTheWholeKeyCycle", 777, 40, 39 * 4096 - 8},
-                      StreamCase{"SignatureBlockOpeningAChunk", 0x1357, kLongSource, kChunkBlocks * 4096 - 8}),
-    [](const ::testing::TestParamInfo<StreamCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(BlockLimits, DecryptRecordingStreamTest,
+                         ::testing::Values(StreamCase{"LimitZeroEveryBlockAfterTheHeader", 1234, 6, 100},
+                                           StreamCase{"LimitOneBlockTwoFromTheSeed", 1234, 6, 4096 - 8},
+                                           StreamCase{"SignatureBlockMidFile", 0, 20, 9 * 4096 - 8},
+                                           StreamCase{"LimitNNoSignatureBlockInTheFile", 0xFFFF, 6, 6 * 4096 - 8},
+                                           StreamCase{"LimitBeyondTheFileFromAFixedPoint", 0x5FEA, 6, 40 * 4096 - 8},
+                                           StreamCase{"RoundTheWholeKeyCycle", 777, 40, 39 * 4096 - 8},
+                                           StreamCase{"SignatureBlockOpeningAChunk", 0x1357, kLongSource,
+                                                      kChunkBlocks * 4096 - 8}),
+                         [](const ::testing::TestParamInfo<StreamCase>& info) { return std::string(info.param.name); });
 
 TEST_F(DecryptRecordingTest, AdvancesTheKeyStateByEveryTransformedBlock) {
     // From a seed on the long cycle of 32,767 double steps: 4096 × (N − 2) steps with the signature
@@ -244,12 +245,15 @@ TEST_P(DecryptRecordingSourceEndTest, HandlesEveryWholeBlockBeforeTheEndAndNoOth
 
 INSTANTIATE_TEST_SUITE_P(
     Ends, DecryptRecordingSourceEndTest,
-    ::testing::Values(SourceEndCase{"AtAChunkBoundary", 2 * kChunkBlocks * 4096, -1, false, true, 2 * kChunkBlocks},
-                      SourceEndCase{"InAPartialBlockAfterTwoChunks", kLongSource * 4096 + 100, -1, false, false, kLongSource},
-                      SourceEndCase{"ReadCutAtABlockBoundary", kLongSource * 4096, kInSecondChunk * 4096, false, true, kInSecondChunk},
-                      SourceEndCase{"ReadCutInsideABlock", kLongSource * 4096, kInSecondChunk * 4096 + 100, false, false, kInSecondChunk},
-                      // The read of the second chunk fails, as the read of its first block would have.
-                      SourceEndCase{"ReadFailing", kLongSource * 4096, kInSecondChunk * 4096 + 100, true, true, kChunkBlocks}),
+    ::testing::Values(
+        SourceEndCase{"AtAChunkBoundary", 2 * kChunkBlocks * 4096, -1, false, true, 2 * kChunkBlocks},
+        SourceEndCase{"InAPartialBlockAfterTwoChunks", kLongSource * 4096 + 100, -1, false, false, kLongSource},
+        SourceEndCase{"ReadCutAtABlockBoundary", kLongSource * 4096, kInSecondChunk * 4096, false, true,
+                      kInSecondChunk},
+        SourceEndCase{"ReadCutInsideABlock", kLongSource * 4096, kInSecondChunk * 4096 + 100, false, false,
+                      kInSecondChunk},
+        // The read of the second chunk fails, as the read of its first block would have.
+        SourceEndCase{"ReadFailing", kLongSource * 4096, kInSecondChunk * 4096 + 100, true, true, kChunkBlocks}),
     [](const ::testing::TestParamInfo<SourceEndCase>& info) { return std::string(info.param.name); });
 
 // A target that stores fewer bytes than it is given: the run ends as a failed write of the first block
@@ -266,7 +270,8 @@ class DecryptRecordingShortWriteTest : public DecryptRecordingTest,
 
 TEST_P(DecryptRecordingShortWriteTest, EndsAsAFailedWriteOfTheFirstBlockNotStored) {
     const ShortWriteCase& write = GetParam();
-    const Bytes source = MakeBlockRecording({.size = kLongSource * kBlockSize, .riffSize = kEarlyInSecondChunk * 4096 - 8});
+    const Bytes source =
+        MakeBlockRecording({.size = kLongSource * kBlockSize, .riffSize = kEarlyInSecondChunk * 4096 - 8});
     files.writeBudget = write.budget;
     files.failWholeMove = write.failWholeWrite;
     DecoderState state = SeededState(99);
@@ -281,8 +286,9 @@ TEST_P(DecryptRecordingShortWriteTest, EndsAsAFailedWriteOfTheFirstBlockNotStore
     EXPECT_EQ(state.keyState, ReferenceDecrypt(FirstBlocks(source, write.failed + 1), 99).keyState);
     const std::vector<int> before = ProgressOfBlocks(write.failed, source.size());
     ASSERT_GT(loop.progress.size(), before.size());
-    EXPECT_EQ(std::vector<int>(loop.progress.begin(), loop.progress.begin() + static_cast<std::ptrdiff_t>(before.size())),
-              before);
+    EXPECT_EQ(
+        std::vector<int>(loop.progress.begin(), loop.progress.begin() + static_cast<std::ptrdiff_t>(before.size())),
+        before);
     EXPECT_EQ(loop.LastProgress(), before.back());
 }
 

@@ -111,7 +111,8 @@ TEST_P(CheckSignatureChunkTest, ChecksEveryBlockAsABlockByBlockReadWould) {
 
 INSTANTIATE_TEST_SUITE_P(
     Reads, CheckSignatureChunkTest,
-    ::testing::Values(ChunkCase{"SignatureBlockOpeningTheSecondChunk", kChunkBlocks * 4096 - 8, -1, false, true, kChunkBlocks + 1},
+    ::testing::Values(ChunkCase{"SignatureBlockOpeningTheSecondChunk", kChunkBlocks * 4096 - 8, -1, false, true,
+                                kChunkBlocks + 1},
                       ChunkCase{"SignatureBlockInTheLastChunk", (kLong - 1) * 4096 - 8, -1, false, true, kLong},
                       ChunkCase{"ReadCutAtABlockBoundary", (kLong - 1) * 4096 - 8, kMid * 4096, false, false, kMid},
                       ChunkCase{"ReadCutInsideABlock", (kLong - 1) * 4096 - 8, kMid * 4096 + 100, false, false, kMid},
@@ -218,8 +219,8 @@ class CheckSignatureDamagedTagsTest : public CheckSignatureTest,
                                       public ::testing::WithParamInterface<DamagedTagsCase> {};
 
 TEST_P(CheckSignatureDamagedTagsTest, ReportsOnlyWhatTheTagsChunksHold) {
-    const Bytes head = testing::WavHead(
-        {testing::Chunk("fact", Bytes(8)), GetParam().chunks, testing::Chunk("data", {}, 4 * 4096)});
+    const Bytes head =
+        testing::WavHead({testing::Chunk("fact", Bytes(8)), GetParam().chunks, testing::Chunk("data", {}, 4 * 4096)});
     EXPECT_TRUE(Check(MakeBlockRecording({.size = 8 * 4096, .head = head})));
     EXPECT_EQ(ReportText("r.txt"), "File tags \"r.wav\"\r\nNumber of tags: " + GetParam().report);
 }
@@ -230,12 +231,11 @@ const std::string kRule = "|------|------------|------|-------------------------
 INSTANTIATE_TEST_SUITE_P(
     Recordings, CheckSignatureDamagedTagsTest,
     ::testing::Values(DamagedTagsCase{"CueWithAHugeCount", testing::CueChunk({}, INT32_MAX), "0\r\n"},
-                      DamagedTagsCase{"LabelLengthBeyondTheListChunk",
-                                      testing::Join({testing::CueChunk({kHugeLabel}),
-                                                     testing::LabelList({kHugeLabel})}),
-                                      "1\r\n" + kRule + kEnglish.Text(TextId::ReportHeading) + "\r\n" + kRule +
-                                          "| 0001 | 0000000800 | data | abc" + std::string(47, ' ') + " |\r\n" +
-                                          kRule}),
+                      DamagedTagsCase{
+                          "LabelLengthBeyondTheListChunk",
+                          testing::Join({testing::CueChunk({kHugeLabel}), testing::LabelList({kHugeLabel})}),
+                          "1\r\n" + kRule + kEnglish.Text(TextId::ReportHeading) + "\r\n" + kRule +
+                              "| 0001 | 0000000800 | data | abc" + std::string(47, ' ') + " |\r\n" + kRule}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CheckSignatureTest, ARecordingOf4GiBAndMoreIsMeasuredByItsWholeSize) {

@@ -48,9 +48,9 @@ void ExpectComputerTime(const Program& program, const std::wstring& when) {
     const DateAndTime value = PickerValue(program);
     SYSTEMTIME now{};
     GetLocalTime(&now);
-    Expect(std::llabs(SecondsOf(value) - SecondsOf(now)) <= kClockSlackSeconds,
-           L"DateTimePicker1's value " + when + L" is " + Show(value) + L" at the computer's " +
-               Show(DateAndTimeOf(now)));
+    Expect(
+        std::llabs(SecondsOf(value) - SecondsOf(now)) <= kClockSlackSeconds,
+        L"DateTimePicker1's value " + when + L" is " + Show(value) + L" at the computer's " + Show(DateAndTimeOf(now)));
     bool matches = false;
     for (long long shift = -kClockSlackSeconds; shift <= kClockSlackSeconds; ++shift) {
         const long long shifted = (now.wHour * 60 + now.wMinute) * 60 + now.wSecond + shift;
@@ -109,7 +109,8 @@ void SystemTimeFollowsClock(const Context& context) {
     WaitFor(L"Tab to move the focus from MaskEdit1 to CheckBox6", [&] { return FocusedWindow(time) == systemTime; });
     const std::wstring stopped = TextOf(time);
     const DateAndTime stoppedValue = PickerValue(program);
-    ExpectSteady(L"MaskEdit1 (time) after a click in it", [&] { return TextOf(time) == stopped; }, kTwoTicksMs);
+    ExpectSteady(
+        L"MaskEdit1 (time) after a click in it", [&] { return TextOf(time) == stopped; }, kTwoTicksMs);
     ExpectEqual(PickerValue(program), stoppedValue, L"DateTimePicker1's value after a click in MaskEdit1");
     ExpectControls(program, {{.id = ControlId::CheckBox6, .ticked = true}}, L"after a click in MaskEdit1");
 
@@ -134,16 +135,15 @@ void TypedTimeSetsPicker(const Context& context) {
         const wchar_t* typed;
         const wchar_t* shown;
     } steps[] = {
-        {L"2", L"2 :  :  "}, {L"1", L"21:  :  "}, {L"x3", L"21:3 :  "},
-        {L"4", L"21:34:  "}, {L"5", L"21:34:5 "},
+        {L"2", L"2 :  :  "}, {L"1", L"21:  :  "}, {L"x3", L"21:3 :  "}, {L"4", L"21:34:  "}, {L"5", L"21:34:5 "},
     };
     for (const auto& step : steps) {
         PostCharacters(time, step.typed);
         WaitFor(L"MaskEdit1 (time) to show " + Show(std::wstring(step.shown)) + L" after typing " +
                     Show(std::wstring(step.typed)),
                 [&] { return TextOf(time) == step.shown; });
-        ExpectEqual(PickerValue(program), before, L"DateTimePicker1's value with MaskEdit1 showing " +
-                                                      Show(std::wstring(step.shown)));
+        ExpectEqual(PickerValue(program), before,
+                    L"DateTimePicker1's value with MaskEdit1 showing " + Show(std::wstring(step.shown)));
     }
     PostCharacters(time, L"6");
     WaitFor(L"MaskEdit1 (time) to show \"21:34:56\"", [&] { return TextOf(time) == L"21:34:56"; });

@@ -47,7 +47,8 @@ void TimeDecoding(const Context& context, int megabytes) {
     PressStart(program);
     // The report is saved just before the message; looking for it costs the program nothing, unlike
     // looking at its windows, so the driver does not slow down what it measures.
-    WaitFor(L"the report of the run", [&] { return FileSize(report) >= 0; }, kRunPatienceMs);
+    WaitFor(
+        L"the report of the run", [&] { return FileSize(report) >= 0; }, kRunPatienceMs);
     HWND box = WaitForOpenMessageBox(program, L"the closing message", kPatienceMs);
     const auto elapsed = std::chrono::steady_clock::now() - started;
     ExpectEqual(MessageText(box), DecryptedMessage(context, L"timing.xxx", L"timing.wav", true),

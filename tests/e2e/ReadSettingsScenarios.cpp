@@ -28,8 +28,8 @@ struct Alarm {
 };
 // Rows 1 to 3 in use, each of the four lists away from its first item; the others differ by row.
 constexpr Alarm kAlarms[10] = {
-    {10, 22, 30, 5}, {31, 0, 59, 23}, {1, 23, 0, 1},   {4, 4, 20, 4},   {5, 5, 25, 5},
-    {6, 6, 30, 6},   {7, 7, 35, 7},   {8, 8, 40, 8},   {9, 9, 45, 9},   {28, 12, 50, 12},
+    {10, 22, 30, 5}, {31, 0, 59, 23}, {1, 23, 0, 1}, {4, 4, 20, 4}, {5, 5, 25, 5},
+    {6, 6, 30, 6},   {7, 7, 35, 7},   {8, 8, 40, 8}, {9, 9, 45, 9}, {28, 12, 50, 12},
 };
 constexpr int kAlarmsInUse = 3;
 
@@ -58,7 +58,8 @@ std::vector<ImageField> ChosenSettings(const DateAndTime& clock) {
     };
     for (int entry = 1; entry <= 10; ++entry) {
         const Alarm& alarm = kAlarms[entry - 1];
-        fields.push_back({L"alarm entry " + std::to_wstring(entry), AlarmEntryOffset(entry),
+        fields.push_back({L"alarm entry " + std::to_wstring(entry),
+                          AlarmEntryOffset(entry),
                           {Byte(entry <= kAlarmsInUse), Byte(alarm.day), Byte(alarm.hour), Byte(alarm.minute),
                            Byte(alarm.hours), 0, Byte((alarm.hour + alarm.hours) % 24), Byte(alarm.minute)}});
     }
@@ -135,9 +136,9 @@ std::wstring MadeFolder(const Context& context, const std::wstring& name) {
 
 // Controls that an image sets, as the window shows them when it opens.
 const std::vector<Expected> kUntouchedControls = {
-    {.id = ControlId::CheckBox3, .ticked = false}, {.id = ControlId::Edit1, .enabled = false, .text = L"0"},
-    {.id = ControlId::CheckBox4, .ticked = false}, {.id = ControlId::CheckBox5, .ticked = false},
-    {.id = ControlId::CheckBox1, .ticked = false}, {.id = ComboBoxId(2), .selection = 2},
+    {.id = ControlId::CheckBox3, .ticked = false},     {.id = ControlId::Edit1, .enabled = false, .text = L"0"},
+    {.id = ControlId::CheckBox4, .ticked = false},     {.id = ControlId::CheckBox5, .ticked = false},
+    {.id = ControlId::CheckBox1, .ticked = false},     {.id = ComboBoxId(2), .selection = 2},
     {.id = ControlId::MaskEdit1, .text = L"  :  :  "},
 };
 const DateAndTime kUntouchedPicker = {2010, 1, 1, 0, 0, 0};
@@ -172,7 +173,8 @@ void ReadSettingsFile(const Context& context) {
         ExpectChosenSettingsShown(program, clock, L"after reading " + Show(chosen));
         HWND time = program.Control(ControlId::MaskEdit1);
         const std::wstring shown = TextOf(time);
-        ExpectSteady(L"MaskEdit1 (time) after reading the file", [&] { return TextOf(time) == shown; }, 2500);
+        ExpectSteady(
+            L"MaskEdit1 (time) after reading the file", [&] { return TextOf(time) == shown; }, 2500);
         SaveSettingsAs(program, copy);
         ExpectSettingsImage(ReadFileBytes(copy), ChosenSettingsSaved(clock));
         program.Close();
@@ -195,18 +197,19 @@ void ReadSettingsRefused(const Context& context) {
     const std::wstring otherName = MadeFolder(context, L"named") + L"\\other.ini";
     WriteFileBytes(otherName, chosenImage);
     const std::wstring february = MadeFolder(context, L"february") + L"\\duza.ini";
-    WriteFileBytes(february, SettingsImageOf(WithFields(UntouchedWindowFields(), {
-                                                            {L"size of recording file (50 Mb)", 0x07, {0}},
-                                                            {L"sound encryption (on)", 0x08, {1}},
-                                                            {L"password (777)", 0x09, {0x09, 0x03}},
-                                                            {L"set the recorder's clock (on)", 0x0B, {1}},
-                                                            {L"year 2016", 0x0C, {0x07, 0xE0}},
-                                                            {L"month", 0x0E, {2}},
-                                                            {L"day", 0x0F, {30}},
-                                                            {L"hour, minute, second", 0x10, {9, 7, 0}},
-                                                            {L"alarm mode (clocks)", 0x13, {1}},
-                                                            {L"voice activation (on)", 0x3D, {0x55}},
-                                                        })));
+    WriteFileBytes(february, SettingsImageOf(
+                                 WithFields(UntouchedWindowFields(), {
+                                                                         {L"size of recording file (50 Mb)", 0x07, {0}},
+                                                                         {L"sound encryption (on)", 0x08, {1}},
+                                                                         {L"password (777)", 0x09, {0x09, 0x03}},
+                                                                         {L"set the recorder's clock (on)", 0x0B, {1}},
+                                                                         {L"year 2016", 0x0C, {0x07, 0xE0}},
+                                                                         {L"month", 0x0E, {2}},
+                                                                         {L"day", 0x0F, {30}},
+                                                                         {L"hour, minute, second", 0x10, {9, 7, 0}},
+                                                                         {L"alarm mode (clocks)", 0x13, {1}},
+                                                                         {L"voice activation (on)", 0x3D, {0x55}},
+                                                                     })));
 
     Program program(context);
     const struct {

@@ -63,8 +63,8 @@ void ExpectTagReport(const Context& context, const std::wstring& reportPath, con
     const std::wstring report = FromAnsi(ReadFileBytes(reportPath));
     const std::wstring head = context.Text(vocset::TextId::ReportTitle) + L"\"" + recordingName + L"\"\r\n" +
                               context.Text(vocset::TextId::ReportCount) + std::to_wstring(kTags.size()) + L"\r\n";
-    Expect(report.starts_with(head), L"report " + Show(reportPath) + L" does not begin with " + Show(head) +
-                                         L": it holds " + Show(report));
+    Expect(report.starts_with(head),
+           L"report " + Show(reportPath) + L" does not begin with " + Show(head) + L": it holds " + Show(report));
     for (const Tag& tag : kTags) {
         Expect(report.find(Widen(tag.label)) != std::wstring::npos,
                L"report " + Show(reportPath) + L" lacks the tag " + Show(Widen(tag.label)));

@@ -5,7 +5,9 @@ namespace e2e {
 
 namespace {
 
-bool IsStrongRed(COLORREF colour) { return GetRValue(colour) > 160 && GetGValue(colour) < 100 && GetBValue(colour) < 100; }
+bool IsStrongRed(COLORREF colour) {
+    return GetRValue(colour) > 160 && GetGValue(colour) < 100 && GetBValue(colour) < 100;
+}
 
 }  // namespace
 

@@ -10,8 +10,7 @@ namespace e2e {
 
 namespace {
 
-constexpr std::array<std::size_t, 10> kAlarmEntryOffsets = {0x14, 0x1C, 0x24, 0x2C, 0x34,
-                                                            0x3F, 0x47, 0x4F, 0x57, 0x5F};
+constexpr std::array<std::size_t, 10> kAlarmEntryOffsets = {0x14, 0x1C, 0x24, 0x2C, 0x34, 0x3F, 0x47, 0x4F, 0x57, 0x5F};
 constexpr std::size_t kShownDifferences = 12;
 
 // Field names by byte; bytes that no field covers keep the fill.
@@ -80,8 +79,8 @@ void ExpectSettingsImage(const std::vector<std::uint8_t>& file, const std::vecto
     for (std::size_t offset = 0; offset < kSettingsFileSize; ++offset) {
         if (file[offset] == expected[offset]) continue;
         if (++count <= kShownDifferences) {
-            differences += L"\n      " + Hex(static_cast<unsigned>(offset), 3) + L" " + names[offset] +
-                           L": expected " + Hex(expected[offset]) + L", got " + Hex(file[offset]);
+            differences += L"\n      " + Hex(static_cast<unsigned>(offset), 3) + L" " + names[offset] + L": expected " +
+                           Hex(expected[offset]) + L", got " + Hex(file[offset]);
         }
     }
     Expect(count == 0, L"the settings file differs in " + std::to_wstring(count) + L" bytes:" + differences);

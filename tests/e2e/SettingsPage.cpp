@@ -101,8 +101,8 @@ void ExpectControls(const Program& program, const std::vector<Expected>& control
     const auto differs = [&](const Expected& control, const wchar_t* what, const std::wstring& expected,
                              const std::wstring& actual) {
         if (expected != actual) {
-            differences += L"\n      " + ControlName(control.id) + L" " + what + L": expected " + expected + L", got " +
-                           actual;
+            differences +=
+                L"\n      " + ControlName(control.id) + L" " + what + L": expected " + expected + L", got " + actual;
         }
     };
     for (const auto& control : controls) {

@@ -97,10 +97,14 @@ void AlarmsNeedTheClock(const Context& context) {
     Program program(context);
     SwitchAlarmsOn(program);
     std::vector<Expected> alarmsOn = {
-        {.id = ControlId::CheckBox5, .ticked = true},   {.id = ControlId::CheckBox4, .enabled = true, .ticked = true},
-        {.id = LabelId(5), .enabled = true},            {.id = ControlId::DateTimePicker1, .enabled = true},
-        {.id = ControlId::MaskEdit1, .enabled = true},  {.id = ControlId::CheckBox6, .enabled = true},
-        {.id = ControlId::CheckBox8, .enabled = true},  {.id = LabelId(6), .enabled = true},
+        {.id = ControlId::CheckBox5, .ticked = true},
+        {.id = ControlId::CheckBox4, .enabled = true, .ticked = true},
+        {.id = LabelId(5), .enabled = true},
+        {.id = ControlId::DateTimePicker1, .enabled = true},
+        {.id = ControlId::MaskEdit1, .enabled = true},
+        {.id = ControlId::CheckBox6, .enabled = true},
+        {.id = ControlId::CheckBox8, .enabled = true},
+        {.id = LabelId(6), .enabled = true},
         {.id = ComboBoxId(4), .enabled = true, .selection = 0},
     };
     const auto oneRow = AlarmRowsEnabled(1);

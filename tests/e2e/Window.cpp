@@ -52,8 +52,7 @@ void Sync(HWND window) { Send(window, WM_NULL); }
 
 std::wstring TextOf(HWND window) {
     std::wstring text(static_cast<std::size_t>(Send(window, WM_GETTEXTLENGTH)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        Send(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+    text.resize(static_cast<std::size_t>(Send(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
     return text;
 }
 
@@ -72,11 +71,10 @@ std::vector<std::wstring> ComboItems(HWND comboBox) {
     const auto count = Send(comboBox, CB_GETCOUNT);
     for (WPARAM i = 0; static_cast<LRESULT>(i) < count; ++i) {
         const auto length = Send(comboBox, CB_GETLBTEXTLEN, i);
-        Expect(length >= 0, L"item " + std::to_wstring(i) + L" of control " +
-                                std::to_wstring(GetDlgCtrlID(comboBox)) + L" cannot be read");
+        Expect(length >= 0, L"item " + std::to_wstring(i) + L" of control " + std::to_wstring(GetDlgCtrlID(comboBox)) +
+                                L" cannot be read");
         std::wstring item(static_cast<std::size_t>(length) + 1, L'\0');
-        item.resize(static_cast<std::size_t>(
-            Send(comboBox, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item.data()))));
+        item.resize(static_cast<std::size_t>(Send(comboBox, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item.data()))));
         items.push_back(item);
     }
     return items;
@@ -89,8 +87,8 @@ int CurrentPage(HWND tabControl) { return static_cast<int>(Send(tabControl, TCM_
 void ShowPage(HWND tabControl, int index) { Send(tabControl, TCM_SETCURFOCUS, static_cast<WPARAM>(index)); }
 
 void PostClick(HWND button) {
-    if (!PostMessageW(button, BM_CLICK, 0, 0)) Fail(L"could not post a click to control " +
-                                                     std::to_wstring(GetDlgCtrlID(button)));
+    if (!PostMessageW(button, BM_CLICK, 0, 0))
+        Fail(L"could not post a click to control " + std::to_wstring(GetDlgCtrlID(button)));
 }
 
 void FocusByClick(HWND control) {

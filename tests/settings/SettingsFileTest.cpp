@@ -149,11 +149,10 @@ TEST_F(SaveTest, VoiceActivationCodes) {
         std::uint8_t voiceByte, sensitivityByte;
     };
     const Case cases[] = {
-        {true, true, false, true, 0, img::kVoxOnWithBeep, 4},
-        {true, false, false, true, 1, img::kVoxOn, 3},
-        {true, false, true, true, 2, img::kVoxOn, 2},     // the sensitivity replaces the gain
-        {true, false, true, true, -1, img::kVoxOn, 2},    // no sensitivity: the gain "0 dB" stays
-        {false, true, true, false, 0, img::kVoxOff, 2},   // the beep is not looked at
+        {true, true, false, true, 0, img::kVoxOnWithBeep, 4}, {true, false, false, true, 1, img::kVoxOn, 3},
+        {true, false, true, true, 2, img::kVoxOn, 2},    // the sensitivity replaces the gain
+        {true, false, true, true, -1, img::kVoxOn, 2},   // no sensitivity: the gain "0 dB" stays
+        {false, true, true, false, 0, img::kVoxOff, 2},  // the beep is not looked at
         {false, false, false, false, 0, img::kVoxOff, 0xFF},
     };
     for (const Case& c : cases) {
@@ -221,8 +220,7 @@ TEST_F(SaveTest, CyclicLayoutWithoutAResolution) {
 TEST_F(SaveTest, ADateIsSplitWithTheYearHighByteFirst) {
     form.DateTimePicker1.SetValue({2016, 12, 31, 23, 59, 58});
     const Bytes b = SaveAndRead();
-    EXPECT_EQ(Bytes(b.begin() + img::kYearHigh, b.begin() + img::kSecond + 1),
-              (Bytes{0x07, 0xE0, 12, 31, 23, 59, 58}));
+    EXPECT_EQ(Bytes(b.begin() + img::kYearHigh, b.begin() + img::kSecond + 1), (Bytes{0x07, 0xE0, 12, 31, 23, 59, 58}));
 }
 
 TEST_F(SaveTest, AnEmptyPasswordEndsTheSaveAndLeavesTheFileAsItWas) {
@@ -241,7 +239,7 @@ TEST_F(SaveTest, OnlyTheNameDuzaIniInAnyCaseIsSaved) {
         const char* name;
         bool saved;
     };
-    const Case cases[] = {{"DUZA.INI", true}, {"Duza.Ini", true}, {"duza.ini.bak", false},
+    const Case cases[] = {{"DUZA.INI", true},   {"Duza.Ini", true},  {"duza.ini.bak", false},
                           {"xduza.ini", false}, {"duza.txt", false}, {"duza", false}};
     for (const Case& c : cases) {
         fixture.messages.messages.clear();

@@ -13,8 +13,8 @@ void RecordingMessageBoxes::ShowMessage(const std::string& text) {
 void RecordingMessageBoxes::ShowError(const std::string& text) { errors.push_back(text); }
 
 bool ScriptedDialogs::Execute(FileDialog& dialog) {
-    shown.push_back({dialog.Kind(), dialog.fileName, dialog.initialDir, dialog.filter, dialog.defaultExt,
-                     dialog.filterIndex});
+    shown.push_back(
+        {dialog.Kind(), dialog.fileName, dialog.initialDir, dialog.filter, dialog.defaultExt, dialog.filterIndex});
     if (answers.empty()) return false;
     std::optional<std::string> answer = answers.front();
     answers.pop_front();
@@ -26,8 +26,9 @@ bool ScriptedDialogs::Execute(FileDialog& dialog) {
 namespace {
 class MemoryKey : public RegistryKey {
 public:
-    MemoryKey(MemoryRegistry& owner, std::map<std::string, StoredValue>& values)
-        : owner_(owner), values_(values) { ++owner_.openKeys; }
+    MemoryKey(MemoryRegistry& owner, std::map<std::string, StoredValue>& values) : owner_(owner), values_(values) {
+        ++owner_.openKeys;
+    }
     ~MemoryKey() override { --owner_.openKeys; }
     RegistryValueKind Kind(const std::string& name) override {
         auto found = values_.find(name);

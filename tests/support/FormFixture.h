@@ -29,7 +29,8 @@ struct FormFixture {
             Act([&edit, key] {
                 const char16_t passed = edit.UserKeyPress(static_cast<char16_t>(key));
                 const bool full = edit.MaxLength() > 0 && static_cast<int>(edit.Text().size()) >= edit.MaxLength();
-                if (passed == u'\b' && !edit.Text().empty()) edit.UserSetText(edit.Text().substr(0, edit.Text().size() - 1));
+                if (passed == u'\b' && !edit.Text().empty())
+                    edit.UserSetText(edit.Text().substr(0, edit.Text().size() - 1));
                 if (passed >= u' ' && !full) edit.UserSetText(edit.Text() + static_cast<char>(passed));
             });
         }

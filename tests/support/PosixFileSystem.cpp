@@ -90,7 +90,9 @@ std::unique_ptr<FileStream> PosixFileSystem::OpenStream(const std::string& path,
     return std::make_unique<PosixStream>(*this, full, fd);
 }
 
-std::unique_ptr<FileStream> PosixFileSystem::OpenRead(const std::string& path) { return OpenStream(path, false, false); }
+std::unique_ptr<FileStream> PosixFileSystem::OpenRead(const std::string& path) {
+    return OpenStream(path, false, false);
+}
 
 std::unique_ptr<FileStream> PosixFileSystem::Create(const std::string& path) { return OpenStream(path, true, false); }
 

@@ -14,13 +14,9 @@ TEST(TimeTextTest, TheClockWritesTwentyFourHoursInTheMasksPlaces) {
     };
     const Case cases[] = {
         {9, 7, 5, {":", false}, " 9:07:05"},  // a 12-hour region: no AM/PM, no 12-hour hour
-        {21, 7, 5, {":", false}, "21:07:05"},
-        {0, 0, 0, {":", false}, " 0:00:00"},
-        {9, 7, 5, {":", true}, "09:07:05"},
-        {23, 59, 59, {".", true}, "23.59.59"},
-        {9, 7, 5, {"", false}, " 9:07:05"},    // no separator that fits one place
-        {9, 7, 5, {"h", false}, " 9h07h05"},
-        {9, 7, 5, {"::", false}, " 9:07:05"},
+        {21, 7, 5, {":", false}, "21:07:05"},  {0, 0, 0, {":", false}, " 0:00:00"},  {9, 7, 5, {":", true}, "09:07:05"},
+        {23, 59, 59, {".", true}, "23.59.59"}, {9, 7, 5, {"", false}, " 9:07:05"},  // no separator that fits one place
+        {9, 7, 5, {"h", false}, " 9h07h05"},   {9, 7, 5, {"::", false}, " 9:07:05"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(ClockTimeText({2026, 12, 10, c.hour, c.minute, c.second, 999}, c.format), c.text);

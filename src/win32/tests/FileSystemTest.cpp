@@ -120,7 +120,8 @@ TEST_F(FileSystemTest, AMoveOntoAnOpenFileFailsNamingTheTarget) {
     Write("a.bin", "old");
     Write("b.bin", "new");
     auto held = files.OpenRead(Path("a.bin"));
-    ExpectRefused([&] { files.MoveReplacing(Path("b.bin"), Path("a.bin")); }, "Cannot create file \"" + Path("a.bin") + "\". ");
+    ExpectRefused([&] { files.MoveReplacing(Path("b.bin"), Path("a.bin")); },
+                  "Cannot create file \"" + Path("a.bin") + "\". ");
 }
 
 }  // namespace

@@ -76,7 +76,8 @@ TEST(LongTimeFormatTest, AgreesWithTheTimeTextOfTheSystem) {
     time.wSecond = 9;
     wchar_t text[64] = {};
     ASSERT_GT(GetTimeFormatEx(LOCALE_NAME_USER_DEFAULT, 0, &time, nullptr, text, 64), 0);
-    const std::string expected = (format.hourLeadingZero ? "08" : "8") + format.separator + "05" + format.separator + "09";
+    const std::string expected =
+        (format.hourLeadingZero ? "08" : "8") + format.separator + "05" + format.separator + "09";
     EXPECT_NE(Narrow(text).find(expected), std::string::npos) << Narrow(text);
 }
 
@@ -111,7 +112,8 @@ std::string PictureName(const testing::TestParamInfo<UserTimeFormatTest::ParamTy
 }
 
 INSTANTIATE_TEST_SUITE_P(Pictures, UserTimeFormatTest,
-                         testing::Values(std::make_tuple(L"HH.mm.ss", ".", true), std::make_tuple(L"H:mm:ss", ":", false),
+                         testing::Values(std::make_tuple(L"HH.mm.ss", ".", true),
+                                         std::make_tuple(L"H:mm:ss", ":", false),
                                          std::make_tuple(L"tt hh:mm:ss", ":", true),
                                          // a quoted letter is text, not the hour
                                          std::make_tuple(L"'hh' h-mm-ss", "-", false)),
