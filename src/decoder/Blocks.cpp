@@ -22,10 +22,10 @@ void ReadBlockZeroHeader(DecoderState& state, std::span<const std::uint8_t> bloc
 }
 
 std::uint32_t SumWords(std::span<const std::uint8_t> block) {
-    // The block as 256 rows of 16 bytes, each column summed apart in 16 bits (256 × 255 cannot
+    // The block as 128 rows of 32 bytes, each column summed apart in 16 bits (128 × 255 cannot
     // overflow): the even columns hold the words' low bytes, the odd ones their high bytes. The same
     // sum modulo 2^32, in a form the compiler turns into wide vector additions.
-    constexpr std::size_t kColumns = 16;
+    constexpr std::size_t kColumns = 32;
     std::array<std::uint16_t, kColumns> columns{};
     for (std::size_t row = 0; row < kBlockSize; row += kColumns) {
         for (std::size_t column = 0; column < kColumns; ++column)

@@ -1,9 +1,8 @@
 // The per-block signature check: which blocks are summed, block 0's header, the signature block.
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include <span>
+#include <string>
 
 #include "RecordingBuilder.h"
 #include "decoder/Blocks.h"
@@ -27,6 +26,19 @@ std::vector<bool> VerifyAll(DecoderState& state, const Bytes& bytes) {
         ++state.blockIndex;
     }
     return answers;
+}
+
+TEST(SumWords, EqualsTheWordByWordSum) {
+    // All 0xFF makes every partial sum as large as it can be; low or high bytes alone check each
+    // byte's weight; the ramp puts a different value in every place.
+    Bytes lowBytes(kBlockSize), highBytes(kBlockSize), ramp(kBlockSize);
+    for (std::size_t i = 0; i < kBlockSize; ++i) {
+        lowBytes[i] = i % 2 == 0 ? 0xFF : 0;
+        highBytes[i] = i % 2 == 1 ? 0xFF : 0;
+        ramp[i] = static_cast<std::uint8_t>(i * 7 + i / 13);
+    }
+    for (const Bytes& block : {Bytes(kBlockSize, 0xFF), Bytes(kBlockSize, 0), lowBytes, highBytes, ramp})
+        EXPECT_EQ(SumWords(block), testing::WordSum(block, kBlockSize));
 }
 
 TEST(VerifyBlock, IsTrueOnlyAtTheSignatureBlockOfAValidRecording) {
