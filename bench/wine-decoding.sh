@@ -21,6 +21,7 @@ if [ "${1:-}" = --rounds ]; then
   echo "round  dd copy + read (ms)  Start to message (ms)  ratio"
   : >rounds.txt
   for round in $(seq "$rounds"); do
+    sync   # untimed: the previous round's writes are not left to slow this one
     if ! out=$(wine "$(wine_path "$driver")" "$(wine_path "$program")" "$language" --time-decoding "$megabytes" \
       </dev/null); then
       echo "$out" >&2
@@ -28,6 +29,7 @@ if [ "${1:-}" = --rounds ]; then
     fi
     run=$(printf '%s\n' "$out" | sed -n 's/^start_to_message_ms \([0-9]*\).*/\1/p')
     rm -f copy.xxx
+    sync
     started=$(milliseconds)
     dd if=timing.xxx of=copy.xxx bs=1M status=none
     dd if=copy.xxx of=/dev/null bs=1M status=none
