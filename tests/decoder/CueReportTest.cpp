@@ -128,6 +128,16 @@ TEST_F(SaveReportTest, AReportOfManyLinesIsStoredWholeAndItsLastShortWriteFailsI
     EXPECT_FALSE(SaveReport(files, cyrillic, "r.txt", lines));
 }
 
+TEST_F(SaveReportTest, AWriteThatFailsBeforeTheLastFailsTheSaveThoughTheLastIsStored) {
+    testing::FakeLocale locale;
+    // 80 000 bytes: a first write of some 64 KiB that the disk refuses whole, then a last one of some
+    // 14 KiB that it takes.
+    const Lines lines(1000, std::string(78, 'x'));
+    files.writeBudget = 20000;
+    files.failWholeMove = true;
+    EXPECT_FALSE(SaveReport(files, locale, "r.txt", lines));
+}
+
 TEST_F(SaveReportTest, FailsWhenTheFileCannotBeCreatedOrNotEveryByteIsStored) {
     testing::FakeLocale locale;
     {

@@ -34,6 +34,8 @@ INSTANTIATE_TEST_SUITE_P(Examples, ProgressPercentTest,
                              // Exactly 57.5 once rounded to a 64-bit significand: to the even 58.
                              PercentCase{23 * 4096, 163840, 58}, PercentCase{4096, 3 * 4096 + 100, 33},
                              PercentCase{3 * 4096, 3 * 4096 + 100, 99},
+                             // 4.5 less than 2^-60 away: the exact value rounds up, the extended one down.
+                             PercentCase{72057594029928071, 1601279867331734911, 4},
                              // Sizes beyond 32 bits are taken whole.
                              PercentCase{std::int64_t{1} << 31, std::int64_t{1} << 32, 50},
                              PercentCase{8192, (std::int64_t{1} << 32) + 8192, 0},
