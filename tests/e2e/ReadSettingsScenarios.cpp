@@ -197,19 +197,19 @@ void ReadSettingsRefused(const Context& context) {
     const std::wstring otherName = MadeFolder(context, L"named") + L"\\other.ini";
     WriteFileBytes(otherName, chosenImage);
     const std::wstring february = MadeFolder(context, L"february") + L"\\duza.ini";
-    WriteFileBytes(february, SettingsImageOf(
-                                 WithFields(UntouchedWindowFields(), {
-                                                                         {L"size of recording file (50 Mb)", 0x07, {0}},
-                                                                         {L"sound encryption (on)", 0x08, {1}},
-                                                                         {L"password (777)", 0x09, {0x09, 0x03}},
-                                                                         {L"set the recorder's clock (on)", 0x0B, {1}},
-                                                                         {L"year 2016", 0x0C, {0x07, 0xE0}},
-                                                                         {L"month", 0x0E, {2}},
-                                                                         {L"day", 0x0F, {30}},
-                                                                         {L"hour, minute, second", 0x10, {9, 7, 0}},
-                                                                         {L"alarm mode (clocks)", 0x13, {1}},
-                                                                         {L"voice activation (on)", 0x3D, {0x55}},
-                                                                     })));
+    const std::vector<ImageField> februaryFields = {
+        {L"size of recording file (50 Mb)", 0x07, {0}},
+        {L"sound encryption (on)", 0x08, {1}},
+        {L"password (777)", 0x09, {0x09, 0x03}},
+        {L"set the recorder's clock (on)", 0x0B, {1}},
+        {L"year 2016", 0x0C, {0x07, 0xE0}},
+        {L"month", 0x0E, {2}},
+        {L"day", 0x0F, {30}},
+        {L"hour, minute, second", 0x10, {9, 7, 0}},
+        {L"alarm mode (clocks)", 0x13, {1}},
+        {L"voice activation (on)", 0x3D, {0x55}},
+    };
+    WriteFileBytes(february, SettingsImageOf(WithFields(UntouchedWindowFields(), februaryFields)));
 
     Program program(context);
     const struct {
