@@ -378,6 +378,16 @@ TEST_F(ReadCommandTest, AChosenDuzaIniIsReadThenSystemTimeUntickedThenShown) {
     EXPECT_EQ(shown.filter, "duza.ini|duza.ini");
 }
 
+// Only the name is tested; the file is read from the folder that the dialog named.
+TEST_F(ReadCommandTest, ADuzaIniInASubfolderIsReadFromThere) {
+    fixture.files.backslashSeparates = true;
+    std::filesystem::create_directory("sub");
+    testing::WriteBytes("sub/DUZA.INI", EncryptedImage());
+    Read("sub\\DUZA.INI");
+    EXPECT_EQ(fixture.messages.messages, std::vector<std::string>{"Settings file read complete"});
+    EXPECT_TRUE(form.CheckBox3.Checked());
+}
+
 TEST_F(ReadCommandTest, FilesThatAreNoSettingsImageLeaveEverythingAsItWas) {
     struct Case {
         const char* name;

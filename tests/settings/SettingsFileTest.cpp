@@ -254,6 +254,16 @@ TEST_F(SaveTest, OnlyTheNameDuzaIniInAnyCaseIsSaved) {
     EXPECT_EQ(fixture.messages.messages.size(), 1u);
 }
 
+// Only the name is tested; the file is written into the folder that the dialog named.
+TEST_F(SaveTest, ADuzaIniInASubfolderIsWrittenThere) {
+    fixture.files.backslashSeparates = true;
+    std::filesystem::create_directory("sub");
+    Save("sub\\DUZA.INI");
+    EXPECT_EQ(fixture.messages.messages, (std::vector<std::string>{"Settings file write completed"}));
+    EXPECT_EQ(ReadBytes("sub/DUZA.INI"), UntouchedImage());
+    EXPECT_EQ(fixture.folder.Names(), (std::vector<std::string>{"sub"}));
+}
+
 TEST_F(SaveTest, AShortWriteKeepsTheOldFileAndLeavesNoTemporaryFile) {
     const Bytes old(kImageSize, 0x22);
     WriteBytes(Path(), old);

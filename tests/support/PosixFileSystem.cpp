@@ -72,9 +72,14 @@ private:
     int fd_;
 };
 
+std::string PosixFileSystem::Local(std::string path) const {
+    if (backslashSeparates) std::replace(path.begin(), path.end(), '\\', '/');
+    return path;
+}
+
 bool PosixFileSystem::FileExists(const std::string& path) {
     struct stat status {};
-    return ::stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode);
+    return ::stat(Local(path).c_str(), &status) == 0 && S_ISREG(status.st_mode);
 }
 
 std::unique_ptr<FileStream> PosixFileSystem::OpenStream(const std::string& path, bool create, bool exclusive) {
@@ -91,13 +96,16 @@ std::unique_ptr<FileStream> PosixFileSystem::OpenStream(const std::string& path,
 }
 
 std::unique_ptr<FileStream> PosixFileSystem::OpenRead(const std::string& path) {
-    return OpenStream(path, false, false);
+    return OpenStream(Local(path), false, false);
 }
 
-std::unique_ptr<FileStream> PosixFileSystem::Create(const std::string& path) { return OpenStream(path, true, false); }
+std::unique_ptr<FileStream> PosixFileSystem::Create(const std::string& path) {
+    return OpenStream(Local(path), true, false);
+}
 
 std::unique_ptr<FileStream> PosixFileSystem::CreateTemporaryBeside(const std::string& target, std::string& name) {
-    std::filesystem::path folder = std::filesystem::path(FullPath(target)).parent_path();
+    const std::string full = FullPath(Local(target));
+    std::filesystem::path folder = std::filesystem::path(full).parent_path();
     for (int attempt = 0; attempt < 1000; ++attempt) {
         std::string candidate = (folder / ("vocset" + std::to_string(attempt) + ".tmp")).string();
         if (std::filesystem::exists(candidate)) continue;
@@ -106,19 +114,19 @@ std::unique_ptr<FileStream> PosixFileSystem::CreateTemporaryBeside(const std::st
             name = candidate;
             return stream;
         } catch (const PlatformError&) {
-            throw CannotCreateFile(FullPath(target), std::strerror(errno));
+            throw CannotCreateFile(full, std::strerror(errno));
         }
     }
-    throw CannotCreateFile(FullPath(target), "No temporary name left.");
+    throw CannotCreateFile(full, "No temporary name left.");
 }
 
 void PosixFileSystem::MoveReplacing(const std::string& from, const std::string& to) {
-    std::string full = FullPath(to);
+    std::string full = FullPath(Local(to));
     if (failMoves || open_.count(full)) throw CannotCreateFile(full, "Sharing violation.");
-    if (std::rename(from.c_str(), full.c_str()) != 0) throw CannotCreateFile(full, std::strerror(errno));
+    if (std::rename(Local(from).c_str(), full.c_str()) != 0) throw CannotCreateFile(full, std::strerror(errno));
 }
 
-void PosixFileSystem::Remove(const std::string& path) noexcept { ::unlink(path.c_str()); }
+void PosixFileSystem::Remove(const std::string& path) noexcept { ::unlink(Local(path).c_str()); }
 
 std::string PosixFileSystem::CurrentDirectory() { return std::filesystem::current_path().string(); }
 

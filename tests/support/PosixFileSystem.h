@@ -27,11 +27,14 @@ public:
     bool failWholeMove = false;
     // When set, every move fails.
     bool failMoves = false;
+    // When set, "\" separates folders in a name, as on Windows; otherwise it is part of a file's name.
+    bool backslashSeparates = false;
     int openStreams() const { return static_cast<int>(open_.size()); }
 
 private:
     friend class PosixStream;
     std::unique_ptr<FileStream> OpenStream(const std::string& path, bool create, bool exclusive);
+    std::string Local(std::string path) const;
     std::set<std::string> open_;
 };
 
