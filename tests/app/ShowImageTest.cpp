@@ -125,6 +125,11 @@ INSTANTIATE_TEST_SUITE_P(
                       EXPECT_EQ(f.ComboBox1.ItemIndex(), 4);
                       EXPECT_EQ(f.ComboBox49.ItemIndex(), 0);
                   }},
+        FieldCase{"GainZeroDbAlsoSelectsLow", {{img::kGainOrVoxSensitivity, 2}},
+                  [](const TForm1& f) {
+                      EXPECT_EQ(f.ComboBox1.ItemIndex(), 2);
+                      EXPECT_EQ(f.ComboBox49.ItemIndex(), 2);
+                  }},
         FieldCase{"GainEighteenDbLeavesTheSensitivity", {{img::kGainOrVoxSensitivity, 5}},
                   [](const TForm1& f) {
                       EXPECT_EQ(f.ComboBox1.ItemIndex(), 5);
@@ -191,6 +196,71 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
+// The three flag bytes tick their box for 1 alone.
+TEST_F(ShowImageTest, AFlagByteOtherThanOneUnticksItsBox) {
+    struct Case {
+        std::size_t offset;
+        CheckBox& box;
+    };
+    const Case cases[] = {
+        {img::kAutomaticGain, form.CheckBox2}, {img::kEncryption, form.CheckBox3}, {img::kSetClock, form.CheckBox4}};
+    for (const Case& c : cases) {
+        for (std::uint8_t value : {0xFF, 2, 0}) {
+            Show(With({{c.offset, 1}}));
+            ASSERT_TRUE(c.box.Checked()) << c.offset;
+            Show(With({{c.offset, value}}));
+            EXPECT_FALSE(c.box.Checked()) << c.offset << " = " << int{value};
+        }
+    }
+}
+
+// Automatic gain keeps the gain list disabled, so a save does not store the gain that the image held.
+TEST_F(ShowImageTest, AutomaticGainKeepsTheGainListDisabledAndOutOfTheNextSave) {
+    Show(With({{img::kAutomaticGain, 1}, {img::kVoiceActivation, img::kVoxOff}, {img::kGainOrVoxSensitivity, 3}}));
+    EXPECT_EQ(form.ComboBox1.ItemIndex(), 3);
+    EXPECT_FALSE(form.Label1.Enabled());
+    EXPECT_FALSE(form.ComboBox1.Enabled());
+    EXPECT_EQ(fixture.SaveImage().at(img::kGainOrVoxSensitivity), 0xFF);
+}
+
+struct CalendarCase {
+    const char* name;
+    int year, month, day;
+    const char* error;  // nullptr: the day is shown
+};
+
+class ShowCalendarTest : public ShowImageTest, public ::testing::WithParamInterface<CalendarCase> {};
+
+TEST_P(ShowCalendarTest, TheStoredDayIsShownWhenTheCalendarAndThePickerHoldIt) {
+    const CalendarCase& c = GetParam();
+    Show(With({{img::kYearHigh, static_cast<std::uint8_t>(c.year / 256)},
+               {img::kYearLow, static_cast<std::uint8_t>(c.year % 256)},
+               {img::kMonth, static_cast<std::uint8_t>(c.month)},
+               {img::kDay, static_cast<std::uint8_t>(c.day)}}));
+    if (c.error) {
+        EXPECT_EQ(fixture.messages.errors, std::vector<std::string>{std::string(c.error) + "."});
+        EXPECT_EQ(form.DateTimePicker1.Value(), (DateTime{2010, 1, 1, 0, 0, 0, 0}));
+    } else {
+        EXPECT_TRUE(fixture.messages.errors.empty());
+        EXPECT_EQ(form.DateTimePicker1.Value(), (DateTime{c.year, c.month, c.day, 0, 0, 0, 0}));
+    }
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(
+    Days, ShowCalendarTest,
+    ::testing::Values(
+        CalendarCase{"NoLeapDayInACenturyYear", 2100, 2, 29, "''29.2.2100 0:0:0'' is not a valid date and time"},
+        CalendarCase{"NoLeapDayIn1900", 1900, 2, 29, "''29.2.1900 0:0:0'' is not a valid date and time"},
+        CalendarCase{"LeapDayInAYearOf400", 2000, 2, 29, nullptr},
+        CalendarCase{"LeapDayInAYearOf4", 2016, 2, 29, nullptr},
+        CalendarCase{"LastDayOfTheYear", 2016, 12, 31, nullptr},
+        CalendarCase{"FirstDayThePickerHolds", 1752, 9, 14, nullptr},
+        CalendarCase{"DayBeforeThePickerHolds", 1752, 9, 13, "Failed to set calendar date or time"},
+        CalendarCase{"LastDayThePickerHolds", 9999, 12, 31, nullptr}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
 TEST_F(ShowImageTest, TheHighestMarkedEntryFromTwoOnGivesTheNumberOfAlarmClocks) {
     struct Case {
         std::vector<int> marked;  // entries whose enabled byte is 1; all others 0
@@ -220,6 +290,30 @@ TEST_F(ShowImageTest, AlarmsOnWithTheClockOffAskForTheClockInTheMiddle) {
     EXPECT_EQ(seen, (std::vector<bool>{true, false, true}));
     EXPECT_TRUE(form.CheckBox4.Checked());
     EXPECT_TRUE(form.ComboBox4.Enabled());
+}
+
+// The clock box is set before the alarm mode, whose rule then finds the image's clock.
+TEST_F(ShowImageTest, TheClockIsSetBeforeTheAlarmMode) {
+    Show(With({{img::kSetClock, 1}, {img::kAlarmMode, img::kAlarmModeClocks}}));
+    EXPECT_TRUE(fixture.messages.messages.empty());
+    EXPECT_TRUE(form.CheckBox5.Checked());
+
+    // Alarms are on now: the clock's rule ticks it again before the alarm mode switches them off.
+    Show(With({{img::kSetClock, 0}, {img::kAlarmMode, img::kAlarmModeOff}}));
+    EXPECT_TRUE(form.CheckBox4.Checked());
+    EXPECT_FALSE(form.CheckBox5.Checked());
+}
+
+TEST_F(ShowImageTest, AlarmModesWithoutTheCyclicAlarmUntickItAndShowTheTable) {
+    for (std::uint8_t mode : {img::kAlarmModeOff, img::kAlarmModeClocks}) {
+        Show(With({{img::kSetClock, 1}, {img::kAlarmMode, img::kAlarmModeCyclic}}));
+        ASSERT_TRUE(form.CheckBox8.Checked());
+        ASSERT_TRUE(form.Panel5.Visible());
+        Show(With({{img::kSetClock, 1}, {img::kAlarmMode, mode}}));
+        EXPECT_FALSE(form.CheckBox8.Checked()) << int{mode};
+        EXPECT_TRUE(form.Panel4.Visible()) << int{mode};
+        EXPECT_FALSE(form.Panel5.Visible()) << int{mode};
+    }
 }
 
 TEST_F(ShowImageTest, TheClockOffWhileAlarmsAreOnStaysOn) {
@@ -298,6 +392,9 @@ TEST_F(ShowImageTest, ADateThatIsNoneStopsTheShowWithTheFlagLeftSet) {
         {{{img::kMonth, 2}, {img::kDay, 29}, {img::kYearLow, 0xD9}},
          "''29.2.2009 0:0:0'' is not a valid date and time"},
         {{{img::kHour, 24}}, "''1.1.2010 24:0:0'' is not a valid date and time"},
+        // A valid day other than the window's: the picker keeps its date when the time is no time.
+        {{{img::kYearHigh, 0x07}, {img::kYearLow, 0xE0}, {img::kMonth, 3}, {img::kDay, 5}, {img::kHour, 24}},
+         "''5.3.2016 24:0:0'' is not a valid date and time"},
         {{{img::kSecond, 0xFF}}, "''1.1.2010 0:0:255'' is not a valid date and time"},
         {{{img::kYearHigh, 0xFF}, {img::kYearLow, 0xFF}}, "''1.1.65535 0:0:0'' is not a valid date and time"},
         {{{img::kYearHigh, 0}, {img::kYearLow, 0}}, "''1.1.0 0:0:0'' is not a valid date and time"},
