@@ -475,6 +475,18 @@ TEST_F(ReadCommandTest, AChosenDuzaIniIsReadThenSystemTimeUntickedThenShown) {
     EXPECT_EQ(shown.filter, "duza.ini|duza.ini");
 }
 
+// Also a show that stops at the date finds the clock stopped: the command unticked "System time" first.
+TEST_F(ReadCommandTest, SystemTimeIsUntickedBeforeTheShowAlsoWhenTheShowFails) {
+    testing::WriteBytes("duza.ini", With({{img::kMonth, 13}}));
+    Click(form.CheckBox4);
+    Click(form.CheckBox6);
+    Read("duza.ini");
+    EXPECT_EQ(fixture.messages.messages, std::vector<std::string>{"Settings file read complete"});
+    EXPECT_EQ(fixture.messages.errors, std::vector<std::string>{"''1.13.2010 0:0:0'' is not a valid date and time."});
+    EXPECT_FALSE(form.CheckBox6.Checked());
+    EXPECT_FALSE(form.Timer1.Enabled());
+}
+
 // Only the name is tested; the file is read from the folder that the dialog named.
 TEST_F(ReadCommandTest, ADuzaIniInASubfolderIsReadFromThere) {
     fixture.files.backslashSeparates = true;
@@ -491,6 +503,7 @@ TEST_F(ReadCommandTest, FilesThatAreNoSettingsImageLeaveEverythingAsItWas) {
         std::optional<std::string> answer;
         std::size_t size;  // of the file written first; 0: none
         std::vector<std::string> messages;
+        std::int64_t readLimit = -1;  // reads deliver no byte from here on
     };
     const Case cases[] = {
         {"cancelled", std::nullopt, 512, {}},
@@ -499,6 +512,7 @@ TEST_F(ReadCommandTest, FilesThatAreNoSettingsImageLeaveEverythingAsItWas) {
         {"missing", "duza.ini", 0, {"Settings file not found"}},
         {"another name", "other.ini", 512, {"Opens a file should be named duza.ini"}},
         {"a further extension", "duza.ini.bak", 512, {"Opens a file should be named duza.ini"}},
+        {"a short read", "duza.ini", 512, {"Settings file not found"}, 100},
     };
     for (const Case& c : cases) {
         std::filesystem::remove("duza.ini");
@@ -508,6 +522,7 @@ TEST_F(ReadCommandTest, FilesThatAreNoSettingsImageLeaveEverythingAsItWas) {
             testing::WriteBytes(c.answer.value_or("duza.ini"), bytes);
         }
         fixture.messages.messages.clear();
+        fixture.files.readLimit = c.readLimit;
         Read(c.answer);
         EXPECT_EQ(fixture.messages.messages, c.messages) << c.name;
         EXPECT_FALSE(form.CheckBox3.Checked()) << c.name;
