@@ -217,6 +217,29 @@ TEST_F(SaveTest, CyclicLayoutWithoutAResolution) {
     EXPECT_EQ(b[img::kWrittenEnd], 0xFF);
 }
 
+TEST_F(SaveTest, TheAlarmModeComesFromTheAlarmBoxesAlone) {
+    struct Case {
+        const char* name;
+        bool clock, alarmClocks, cyclic;
+        std::uint8_t setClock, alarmMode;
+    };
+    const Case cases[] = {
+        {"clock alone", true, false, false, 1, img::kAlarmModeOff},
+        {"clock and alarm clocks", true, true, false, 1, img::kAlarmModeClocks},
+        {"cyclic box alone", false, false, true, 0, img::kAlarmModeCyclic},
+    };
+    for (const Case& c : cases) {
+        form.CheckBox5.SetChecked(false);
+        form.CheckBox4.SetChecked(c.clock);
+        form.CheckBox5.SetChecked(c.alarmClocks);
+        form.CheckBox8.SetChecked(c.cyclic);
+        fixture.messages.messages.clear();
+        const Bytes b = SaveAndRead();
+        EXPECT_EQ(b[img::kSetClock], c.setClock) << c.name;
+        EXPECT_EQ(b[img::kAlarmMode], c.alarmMode) << c.name;
+    }
+}
+
 TEST_F(SaveTest, ADateIsSplitWithTheYearHighByteFirst) {
     form.DateTimePicker1.SetValue({2016, 12, 31, 23, 59, 58});
     const Bytes b = SaveAndRead();
