@@ -226,7 +226,9 @@ INSTANTIATE_TEST_SUITE_P(
         // The list ends 6 bytes into the second label's head: the text after that head is not read.
         DamagedCase{"ListEndingInsideALabelsHead",
                     WavHead({CueChunk(kTwoTags), LabelList(kTwoTags, 4 + 16 + 6), kAudio}),
-                    {kFirstRow, Row("0002", "0000016000", "slnt", "")}}),
+                    {kFirstRow, Row("0002", "0000016000", "slnt", "")}},
+        // A count of 0 is no error: the report says that there are no tags.
+        DamagedCase{"CueChunkWithNoPoints", WavHead({CueChunk({}), LabelList({}), kAudio}), {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CueInfoTest, AReportKeepsAtMostTheCeilingOfCuePointsPairedWithTheirLabels) {
