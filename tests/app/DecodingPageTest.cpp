@@ -322,5 +322,24 @@ TEST_F(DecodingPageTest, ACloseRequestDuringARunNeverUsesTheFreedStore) {
     EXPECT_FALSE(Running());
 }
 
+// A ".wav" name put into the source field while an encrypted recording is decrypted is checked after
+// it, and the message names the source field as it stands when that check ends.
+TEST_F(DecodingPageTest, TheSourceFieldIsReadAfreshForTheSignatureStepToo) {
+    PrepareEncrypted("13", 13);
+    WriteBytes("b.wav", MakeRecording({.recorderHigh = 0xB, .recorderLow = 0xC}));
+    fixture.pump.onCall = [this](int n) {
+        if (n == 1) form.Edit2.SetText("b.wav");
+        // The decrypted file's message is out: the ".wav" step's check is running.
+        if (fixture.messages.messages.size() == 1 && form.Edit2.Text() == "b.wav") form.Edit2.SetText("c.wav");
+    };
+    Start();
+    ASSERT_EQ(fixture.messages.messages.size(), 2u);
+    EXPECT_EQ(fixture.messages.messages[0].rfind("\"b.wav\" decrypted to \"out.wav\"", 0), 0u);
+    EXPECT_EQ(fixture.messages.messages[1],
+              "Signature of the file c.wav is valid.\r\nNumber of audio recorder: 0000000B0000000C");
+    EXPECT_TRUE(fixture.files.FileExists("b.txt"));
+    EXPECT_FALSE(Running());
+}
+
 }  // namespace
 }  // namespace vocset
