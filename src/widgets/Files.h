@@ -34,8 +34,10 @@ public:
     // Creates a new, uniquely named file in the folder of `target`, and returns its name in `name`;
     // throws CannotCreateFile naming `target`.
     virtual std::unique_ptr<FileStream> CreateTemporaryBeside(const std::string& target, std::string& name) = 0;
-    // Moves `from` over `to` in one step, replacing `to`, with the data on disk before it returns;
-    // throws CannotCreateFile naming `to`.
+    // Moves `from` over `to` in one step, replacing `to`, with the data on disk before it returns.
+    // A replaced file keeps its attributes. Throws CannotCreateFile naming `to`, leaving both files
+    // as they were, when the move fails, when `to` is read-only (the reason is the system's text for
+    // access denied) and when someone holds `to` open (the text for a sharing violation).
     virtual void MoveReplacing(const std::string& from, const std::string& to) = 0;
     // Deletes a file; a failure is ignored.
     virtual void Remove(const std::string& path) noexcept = 0;

@@ -1,5 +1,6 @@
 // The settings image built from the controls, the command "Save configuration file", and reading a file.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 
@@ -310,6 +311,41 @@ TEST_F(SaveTest, AFileThatCannotBeReplacedGivesTheCreateErrorAndStaysAsItWas) {
     EXPECT_TRUE(fixture.messages.messages.empty());
     EXPECT_EQ(ReadBytes(Path()), old);
     EXPECT_EQ(fixture.folder.Names(), (std::vector<std::string>{"duza.ini"}));
+}
+
+// A file without any write permission is read-only: its save is refused as a file that cannot be
+// created and leaves it as it was. Any other file is replaced and keeps its permissions.
+TEST_F(SaveTest, AReadOnlyFileIsRefusedAndAReplacedFileKeepsItsMode) {
+    struct Case {
+        mode_t mode;
+        bool readOnly;
+    };
+    const Case cases[] = {{0444, true}, {0400, true}, {0550, true}, {0644, false}, {0600, false}, {0460, false}};
+    const Bytes old(kImageSize, 0x44);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "mode " << std::oct << c.mode);
+        WriteBytes(Path(), old);
+        ASSERT_EQ(::chmod(Path().c_str(), c.mode), 0);
+        fixture.messages.messages.clear();
+        fixture.messages.errors.clear();
+        Save(Path());
+        if (c.readOnly) {
+            EXPECT_EQ(fixture.messages.errors,
+                      (std::vector<std::string>{"Cannot create file \"" + fixture.folder.File("duza.ini") +
+                                                "\". Access denied."}));
+            EXPECT_TRUE(fixture.messages.messages.empty());
+            EXPECT_EQ(ReadBytes(Path()), old);
+        } else {
+            EXPECT_EQ(fixture.messages.messages, (std::vector<std::string>{"Settings file write completed"}));
+            EXPECT_TRUE(fixture.messages.errors.empty());
+            EXPECT_EQ(ReadBytes(Path()), UntouchedImage());
+        }
+        struct stat status {};
+        ASSERT_EQ(::stat(Path().c_str(), &status), 0);
+        EXPECT_EQ(status.st_mode & 07777, c.mode);
+        EXPECT_EQ(fixture.folder.Names(), (std::vector<std::string>{"duza.ini"}));
+        std::remove(Path().c_str());
+    }
 }
 
 class ReadSettingsFileTest : public ::testing::Test {

@@ -120,9 +120,16 @@ std::unique_ptr<FileStream> PosixFileSystem::CreateTemporaryBeside(const std::st
     throw CannotCreateFile(full, "No temporary name left.");
 }
 
+// A target without any write permission bit is read-only, as Wine shows such a file; the replaced
+// file keeps the target's mode.
 void PosixFileSystem::MoveReplacing(const std::string& from, const std::string& to) {
     std::string full = FullPath(Local(to));
+    struct stat target {};
+    const bool replacing = ::stat(full.c_str(), &target) == 0;
+    if (replacing && !(target.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH))) throw CannotCreateFile(full, "Access denied.");
     if (failMoves || open_.count(full)) throw CannotCreateFile(full, "Sharing violation.");
+    if (replacing && ::chmod(Local(from).c_str(), target.st_mode & 07777) != 0)
+        throw CannotCreateFile(full, std::strerror(errno));
     if (std::rename(Local(from).c_str(), full.c_str()) != 0) throw CannotCreateFile(full, std::strerror(errno));
 }
 

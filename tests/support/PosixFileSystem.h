@@ -1,4 +1,5 @@
-// Real files for tests, with Windows' rule that a file held open cannot be opened again.
+// Real files for tests, with Windows' rules that a file held open cannot be opened again and that a
+// move does not replace a read-only or open file.
 #pragma once
 
 #include <set>
