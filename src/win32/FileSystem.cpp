@@ -105,10 +105,27 @@ std::unique_ptr<FileStream> Win32FileSystem::CreateTemporaryBeside(const std::st
     return std::make_unique<Win32FileStream>(file);
 }
 
+// Windows refuses to move over a read-only file; Wine replaces it, so the attribute is tested here.
+// A file that someone holds open is found by opening it for deletion with no sharing: that gives
+// the sharing violation that creating it would give, where the move would say access denied.
 void Win32FileSystem::MoveReplacing(const std::string& from, const std::string& to) {
-    if (!MoveFileExW(Widen(from).c_str(), Widen(to).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        const std::string reason = LastErrorText();
-        throw CannotCreateFile(FullPath(to), reason);
+    const std::wstring source = Widen(from);
+    const std::wstring target = Widen(to);
+    const auto refuse = [&](DWORD code) { throw CannotCreateFile(FullPath(to), SystemErrorText(code)); };
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES) {
+        if (attributes & FILE_ATTRIBUTE_READONLY) refuse(ERROR_ACCESS_DENIED);
+        HANDLE probe = CreateFileW(target.c_str(), DELETE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (probe == INVALID_HANDLE_VALUE) refuse(GetLastError());
+        CloseHandle(probe);
+        // The moved file carries its own attributes; give it the ones of the file it replaces.
+        constexpr DWORD kKept = FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
+                                FILE_ATTRIBUTE_NOT_CONTENT_INDEXED | FILE_ATTRIBUTE_OFFLINE | FILE_ATTRIBUTE_TEMPORARY;
+        const DWORD kept = attributes & kKept;
+        if (!SetFileAttributesW(source.c_str(), kept ? kept : FILE_ATTRIBUTE_NORMAL)) refuse(GetLastError());
+    }
+    if (!MoveFileExW(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        refuse(GetLastError());
     }
 }
 

@@ -1,4 +1,5 @@
-// The Win32 file system against real files: sharing, full paths in errors, seeks, replacing moves.
+// The Win32 file system against real files: sharing, full paths in errors, seeks, replacing moves
+// and the files they refuse to replace.
 #include <windows.h>
 
 #include <array>
@@ -8,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "widgets/Errors.h"
+#include "win32/SystemError.h"
 #include "win32/WideText.h"
 #include "win32/Win32Services.h"
 
@@ -27,6 +29,7 @@ protected:
     void TearDown() override {
         SetCurrentDirectoryW(startFolder);
         for (const char* name : {"a.bin", "b.bin", "folder"}) {
+            SetFileAttributesW(Widen(Path(name)).c_str(), FILE_ATTRIBUTE_NORMAL);
             DeleteFileW(Widen(Path(name)).c_str());
             RemoveDirectoryW(Widen(Path(name)).c_str());
         }
@@ -50,6 +53,16 @@ protected:
         auto stream = files.Create(Path(name));
         stream->Write({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()});
     }
+    // The text of the error that refuses the move, or "" when it was done.
+    std::string MoveRefusal(const std::string& from, const std::string& to) {
+        try {
+            files.MoveReplacing(Path(from), Path(to));
+        } catch (const PlatformError& error) {
+            return error.what();
+        }
+        return "";
+    }
+    DWORD Attributes(const std::string& name) const { return GetFileAttributesW(Widen(Path(name)).c_str()); }
     std::string Read(const std::string& name) {
         auto stream = files.OpenRead(Path(name));
         std::array<std::uint8_t, 64> buffer{};
@@ -116,12 +129,60 @@ TEST_F(FileSystemTest, ATemporaryFileBesideTheTargetReplacesItInOneMove) {
     EXPECT_FALSE(files.FileExists(temporary));
 }
 
+// The move itself would say access denied, under Windows and Wine alike.
 TEST_F(FileSystemTest, AMoveOntoAnOpenFileFailsNamingTheTarget) {
     Write("a.bin", "old");
     Write("b.bin", "new");
     auto held = files.OpenRead(Path("a.bin"));
     ExpectRefused([&] { files.MoveReplacing(Path("b.bin"), Path("a.bin")); },
                   "Cannot create file \"" + Path("a.bin") + "\". ");
+    EXPECT_EQ(MoveRefusal("b.bin", "a.bin"),
+              "Cannot create file \"" + Path("a.bin") + "\". " + SystemErrorText(ERROR_SHARING_VIOLATION));
+    held.reset();
+    EXPECT_EQ(Read("a.bin"), "old");
+    EXPECT_EQ(Read("b.bin"), "new");
+}
+
+TEST_F(FileSystemTest, AMoveOntoAMissingFileMakesIt) {
+    Write("b.bin", "new");
+    files.MoveReplacing(Path("b.bin"), Path("a.bin"));
+    EXPECT_EQ(Read("a.bin"), "new");
+    EXPECT_FALSE(files.FileExists(Path("b.bin")));
+}
+
+// Windows says access denied for the move; Wine would replace the file.
+TEST_F(FileSystemTest, AMoveOntoAReadOnlyFileFailsAndChangesNothing) {
+    for (DWORD attributes : {DWORD{FILE_ATTRIBUTE_READONLY}, DWORD{FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN}}) {
+        SCOPED_TRACE(attributes);
+        Write("a.bin", "old");
+        Write("b.bin", "new");
+        ASSERT_TRUE(SetFileAttributesW(Widen(Path("a.bin")).c_str(), attributes));
+        const DWORD before = Attributes("a.bin");
+        ASSERT_EQ(before & attributes, attributes);
+        EXPECT_EQ(MoveRefusal("b.bin", "a.bin"),
+                  "Cannot create file \"" + Path("a.bin") + "\". " + SystemErrorText(ERROR_ACCESS_DENIED));
+        EXPECT_EQ(Attributes("a.bin"), before);
+        EXPECT_EQ(Read("a.bin"), "old");
+        EXPECT_EQ(Read("b.bin"), "new");
+        SetFileAttributesW(Widen(Path("a.bin")).c_str(), FILE_ATTRIBUTE_NORMAL);
+    }
+}
+
+// The moved file would bring its own attributes. Wine shows every file as archived.
+TEST_F(FileSystemTest, AReplacedFileKeepsItsAttributes) {
+    for (DWORD attributes : {DWORD{FILE_ATTRIBUTE_HIDDEN}, DWORD{FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM},
+                             DWORD{FILE_ATTRIBUTE_ARCHIVE}}) {
+        SCOPED_TRACE(attributes);
+        Write("a.bin", "old");
+        ASSERT_TRUE(SetFileAttributesW(Widen(Path("a.bin")).c_str(), attributes));
+        const DWORD before = Attributes("a.bin");
+        ASSERT_EQ(before & attributes, attributes);
+        Write("b.bin", "new");
+        files.MoveReplacing(Path("b.bin"), Path("a.bin"));
+        EXPECT_EQ(Read("a.bin"), "new");
+        EXPECT_EQ(Attributes("a.bin"), before);
+        SetFileAttributesW(Widen(Path("a.bin")).c_str(), FILE_ATTRIBUTE_NORMAL);
+    }
 }
 
 }  // namespace
