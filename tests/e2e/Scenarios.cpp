@@ -16,6 +16,8 @@ constexpr Scenario kScenarios[] = {
     {L"stored_password_shown", StoredPasswordShown},
     {L"save_settings_file", SaveSettingsFile},
     {L"save_under_other_name", SaveUnderOtherName},
+    {L"save_over_read_only", SaveOverReadOnly},
+    {L"save_over_held_file", SaveOverHeldFile},
     {L"voice_activation_rule", VoiceActivationRule},
     {L"alarms_need_the_clock", AlarmsNeedTheClock},
     {L"alarm_count_saved", AlarmCountSaved},

@@ -1,6 +1,8 @@
 // Scenarios of start-up and of the settings file "duza.ini".
 #include "SettingsFileScenarios.h"
 
+#include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "Boxes.h"
@@ -18,6 +20,37 @@ using vocset::ControlId;
 using vocset::TextId;
 
 namespace {
+
+// A "duza.ini" of known bytes in the work folder, neither the program's image nor 0xFF throughout;
+// put there after start-up, which would show it.
+std::vector<std::uint8_t> PutOldSettingsFile(const Context& context) {
+    std::vector<std::uint8_t> bytes(512);
+    for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<std::uint8_t>(i * 13 + 5);
+    WriteFileBytes(context.WorkFile(L"duza.ini"), bytes);
+    return bytes;
+}
+
+// Presses "Save configuration file", saves as the work folder's "duza.ini" and expects the error box
+// that refuses to create it for `reason`, the system's text in the locale's language.
+void ExpectSaveRefused(const Program& program, const std::wstring& reason) {
+    Expect(!reason.empty(), L"the system has no text for the error");
+    const std::wstring file = program.Given().WorkFile(L"duza.ini");
+    PostClick(program.Control(ControlId::BitBtn1));
+    AnswerFileDialog(program, file);
+    ExpectEqual(WaitForErrorBox(program, L"Cannot create file"), L"Cannot create file \"" + file + L"\". " + reason,
+                L"text of the error box");
+    ExpectNoBox(program);
+}
+
+// After a refused save: the old "duza.ini" as it was, alone in the work folder.
+void ExpectOldFileAlone(const Context& context, const std::vector<std::uint8_t>& bytes, DWORD attributes) {
+    const std::wstring file = context.WorkFile(L"duza.ini");
+    ExpectSameBytes(ReadFileBytes(file), bytes, L"duza.ini after the refused save");
+    ExpectEqual(Hex(GetFileAttributesW(file.c_str()), 8), Hex(attributes, 8),
+                L"attributes of duza.ini after the refused save");
+    ExpectEqual(FolderEntries(context.workFolder), std::vector<std::wstring>{L"duza.ini"},
+                L"files in the work folder after the refused save");
+}
 
 void ExpectList(const Program& program, ControlId id, const std::wstring& name, const std::vector<TextId>& items,
                 int selection) {
@@ -113,6 +146,38 @@ void SaveUnderOtherName(const Context& context) {
         ExpectEqual(FolderEntries(context.workFolder), std::vector<std::wstring>{},
                     L"files in the work folder after saving as " + Show(name));
     }
+    program.Close();
+}
+
+// A read-only "duza.ini" is not replaced: Wine's own move would replace it and drop the attribute.
+void SaveOverReadOnly(const Context& context) {
+    Program program(context);
+    const std::wstring file = context.WorkFile(L"duza.ini");
+    const auto bytes = PutOldSettingsFile(context);
+    Expect(SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_READONLY), L"cannot make duza.ini read-only");
+    const DWORD attributes = GetFileAttributesW(file.c_str());
+    Expect(attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY),
+           L"duza.ini did not become read-only");
+    ExpectSaveRefused(program, SystemText(ERROR_ACCESS_DENIED));
+    ExpectOldFileAlone(context, bytes, attributes);
+    program.Close();
+    SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);  // else Windows could not remove the work folder
+}
+
+// A "duza.ini" that another program, the driver, holds open with no sharing is not replaced.
+void SaveOverHeldFile(const Context& context) {
+    Program program(context);
+    const std::wstring file = context.WorkFile(L"duza.ini");
+    const auto bytes = PutOldSettingsFile(context);
+    const DWORD attributes = GetFileAttributesW(file.c_str());
+    {
+        const std::unique_ptr<void, decltype(&CloseHandle)> held(
+            CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr),
+            CloseHandle);
+        Expect(held.get() != INVALID_HANDLE_VALUE, L"cannot hold duza.ini open");
+        ExpectSaveRefused(program, SystemText(ERROR_SHARING_VIOLATION));
+    }
+    ExpectOldFileAlone(context, bytes, attributes);
     program.Close();
 }
 

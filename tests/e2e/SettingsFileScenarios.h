@@ -10,5 +10,7 @@ void FirstRunCreatesKey(const Context& context);
 void StoredPasswordShown(const Context& context);
 void SaveSettingsFile(const Context& context);
 void SaveUnderOtherName(const Context& context);
+void SaveOverReadOnly(const Context& context);
+void SaveOverHeldFile(const Context& context);
 
 }  // namespace e2e

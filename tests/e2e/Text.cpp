@@ -34,6 +34,14 @@ std::wstring FromAnsi(const std::vector<std::uint8_t>& bytes) {
     return Decode(CP_ACP, {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
 }
 
+std::wstring SystemText(unsigned long code) {
+    wchar_t text[512] = L"";
+    FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0, text, 512, nullptr);
+    std::wstring result = text;
+    while (!result.empty() && (result.back() == L'\n' || result.back() == L'\r')) result.pop_back();
+    return result;
+}
+
 std::wstring Show(const std::wstring& text) { return L"\"" + text + L"\""; }
 
 std::wstring Show(const std::vector<std::wstring>& texts) {

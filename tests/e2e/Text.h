@@ -13,6 +13,10 @@ std::string Narrow(std::wstring_view text);
 // Bytes in the ANSI code page of the locale that the driver and the program share.
 std::wstring FromAnsi(const std::vector<std::uint8_t>& bytes);
 
+// The system's description of an error code, without its line break, in the language of the locale
+// that the driver and the program share ("Access denied." for ERROR_ACCESS_DENIED in English).
+std::wstring SystemText(unsigned long code);
+
 // A value as a failure message shows it.
 std::wstring Show(const std::wstring& text);
 std::wstring Show(const std::vector<std::wstring>& texts);
