@@ -6,8 +6,6 @@
 namespace vocset {
 
 namespace {
-// The third item of the resolution list as the layout defines it; start-up removes it.
-constexpr int kResolution20Bit = 2;
 constexpr std::int32_t kPasswordMaximum = 65535;
 }  // namespace
 

@@ -27,47 +27,42 @@ void TForm1::ShowStoredDateTime() {
     MaskEdit1.SetText(ClockTimeText(stored, timeFormat_));
 }
 
-// The image holds list positions and codes, never texts: a position outside a list leaves it
-// without selection, a code that a check box does not know leaves it as it was.
-void TForm1::ShowBuf() {
-    const auto& b = settingsImage_.bytes;
-    CheckBox2.SetChecked(b[kAutomaticGain] == 1);
+namespace {
+// The first box is set, and its rule has run, before the second one is set.
+void SetInOrder(CheckBox& first, bool firstChecked, CheckBox& second, bool secondChecked) {
+    first.SetChecked(firstChecked);
+    second.SetChecked(secondChecked);
+}
+}  // namespace
 
-    // One byte feeds both lists: the gain position, and the sensitivity codes 4, 3 and 2.
-    const std::uint8_t gainOrSensitivity = b[kGainOrVoxSensitivity];
+// One byte feeds both lists: the gain position, and the sensitivity's codes.
+void TForm1::ShowStoredGainOrSensitivity() {
+    const std::uint8_t gainOrSensitivity = settingsImage_.bytes[kGainOrVoxSensitivity];
     ComboBox1.SetItemIndex(gainOrSensitivity);
-    if (gainOrSensitivity >= 2 && gainOrSensitivity <= 4) ComboBox49.SetItemIndex(4 - gainOrSensitivity);
+    if (const auto position = kVoxSensitivityCodes.PositionOf(gainOrSensitivity)) ComboBox49.SetItemIndex(*position);
+}
 
-    ComboBox2.SetItemIndex(b[kFileSize]);
-    CheckBox3.SetChecked(b[kEncryption] == 1);
-    Edit1.SetText(std::to_string(b[kPasswordLow] + 256 * b[kPasswordHigh]));
-    CheckBox4.SetChecked(b[kSetClock] == 1);
-    ShowStoredDateTime();
-
-    switch (b[kAlarmMode]) {
-    case kAlarmModeOff:
-        CheckBox5.SetChecked(false);
-        CheckBox8.SetChecked(false);
-        break;
-    case kAlarmModeClocks:
-        CheckBox5.SetChecked(true);
-        CheckBox8.SetChecked(false);
-        break;
-    case kAlarmModeCyclic:
-        CheckBox5.SetChecked(true);
-        CheckBox8.SetChecked(true);
-        break;
+void TForm1::ShowStoredAlarmMode() {
+    switch (settingsImage_.bytes[kAlarmMode]) {
+    case kAlarmModeOff: SetInOrder(CheckBox5, false, CheckBox8, false); break;
+    case kAlarmModeClocks: SetInOrder(CheckBox5, true, CheckBox8, false); break;
+    case kAlarmModeCyclic: SetInOrder(CheckBox5, true, CheckBox8, true); break;
     default: break;
     }
-    CheckBox6.SetChecked(false);
+}
 
-    // The highest entry from 2 on that is marked in use gives the number of alarm clocks.
+// The highest entry from 2 on that is marked in use gives the number of alarm clocks.
+void TForm1::ShowStoredAlarmCount() {
     ComboBox4.SetItemIndex(0);
     for (int k = 2; k <= 10; ++k) {
-        if (b[AlarmEntry(k) + kEntryEnabled] == 1) ComboBox4.SetItemIndex(k - 1);
+        if (settingsImage_.bytes[AlarmEntry(k) + kEntryEnabled] == kFlagOn) ComboBox4.SetItemIndex(k - 1);
     }
     ComboBox4Change();
+}
 
+// The cyclic alarm's fields are the bytes of alarm entry 1's hour, minute and duration.
+void TForm1::ShowStoredAlarmLists() {
+    const auto& b = settingsImage_.bytes;
     ComboBox47.SetItemIndex(b[kCyclicStartHour]);
     ComboBox46.SetItemIndex(b[kCyclicStartMinute]);
     ComboBox48.SetItemIndex(b[kCyclicRunningTime] - 1);
@@ -79,15 +74,14 @@ void TForm1::ShowBuf() {
         ComboBoxNumber(first + 2).SetItemIndex(b[entry + kEntryMinute]);
         ComboBoxNumber(first + 3).SetItemIndex(b[entry + kEntryDuration] - 1);
     }
+}
 
-    switch (b[kResolution]) {
-    case 0: ComboBox45.SetItemIndex(1); break;  // 16 bit
-    case 1: ComboBox45.SetItemIndex(2); break;  // 20 bit, which the list no longer holds
-    case 2: ComboBox45.SetItemIndex(0); break;  // u-Law
-    default: break;
+// The list's own rule does not run; unlike it, this one does not look at voice activation.
+void TForm1::ShowStoredResolution() {
+    if (const auto position = kResolutionCodes.PositionOf(settingsImage_.bytes[kResolution])) {
+        ComboBox45.SetItemIndex(*position);  // "20 bit", which the list no longer holds, selects nothing
     }
-    // Unlike the resolution list's own rule, this one does not look at voice activation.
-    if (ComboBox45.ItemIndex() == 2) {
+    if (ComboBox45.ItemIndex() == kResolution20Bit) {
         CheckBox2.SetEnabled(false);
         Label1.SetEnabled(false);
         ComboBox1.SetEnabled(false);
@@ -98,24 +92,37 @@ void TForm1::ShowBuf() {
             ComboBox1.SetEnabled(true);
         }
     }
+}
 
-    ComboBox3.SetItemIndex(b[kFrequency]);
-    switch (b[kVoiceActivation]) {
-    case kVoxOn:
-        CheckBox1.SetChecked(true);
-        CheckBox9.SetChecked(false);
-        break;
-    case kVoxOnWithBeep:
-        CheckBox1.SetChecked(true);
-        CheckBox9.SetChecked(true);
-        break;
+void TForm1::ShowStoredVoiceActivation() {
+    switch (settingsImage_.bytes[kVoiceActivation]) {
+    case kVoxOn: SetInOrder(CheckBox1, true, CheckBox9, false); break;
+    case kVoxOnWithBeep: SetInOrder(CheckBox1, true, CheckBox9, true); break;
     case kVoxOff:
-    case 0xFF:
-        CheckBox1.SetChecked(false);
-        CheckBox9.SetChecked(false);
-        break;
+    case kNeverWritten: SetInOrder(CheckBox1, false, CheckBox9, false); break;
     default: break;
     }
+}
+
+// The image holds list positions and codes, never texts: a position outside a list leaves it
+// without selection, a code that a check box does not know leaves it as it was. The steps keep
+// their order: each check box's rule runs as it is set and sees what the earlier steps left.
+void TForm1::ShowBuf() {
+    const auto& b = settingsImage_.bytes;
+    CheckBox2.SetChecked(b[kAutomaticGain] == kFlagOn);
+    ShowStoredGainOrSensitivity();
+    ComboBox2.SetItemIndex(b[kFileSize]);
+    CheckBox3.SetChecked(b[kEncryption] == kFlagOn);
+    Edit1.SetText(std::to_string(b[kPasswordLow] + 256 * b[kPasswordHigh]));
+    CheckBox4.SetChecked(b[kSetClock] == kFlagOn);
+    ShowStoredDateTime();
+    ShowStoredAlarmMode();
+    CheckBox6.SetChecked(false);
+    ShowStoredAlarmCount();
+    ShowStoredAlarmLists();
+    ShowStoredResolution();
+    ComboBox3.SetItemIndex(b[kFrequency]);
+    ShowStoredVoiceActivation();
     if (b[kLogger] == kLoggerOn) CheckBox7.SetChecked(true);
     if (b[kLogger] == kLoggerOff) CheckBox7.SetChecked(false);
     settingsImage_.loaded = 0;

@@ -146,7 +146,7 @@ void TForm1::FormCreate() {
     // The recorder offers neither "24 kHz" and "32 kHz" nor "20 bit".
     ComboBox3.DeleteItem(3);
     ComboBox3.DeleteItem(2);
-    ComboBox45.DeleteItem(2);
+    ComboBox45.DeleteItem(kResolution20Bit);
 
     // A "duza.ini" that cannot be opened is reported, and start-up goes on, so that the registry
     // store exists for every later handler.

@@ -152,8 +152,15 @@ private:
     void ShowRunButtons(bool running);
     // The computer's date and time into the date field and the time field.
     void ShowComputerTime();
+    // The steps of ShowBuf that are more than one line.
+    void ShowStoredGainOrSensitivity();
     // The image's date and time into the date field and the time field.
     void ShowStoredDateTime();
+    void ShowStoredAlarmMode();
+    void ShowStoredAlarmCount();
+    void ShowStoredAlarmLists();
+    void ShowStoredResolution();
+    void ShowStoredVoiceActivation();
     // Enables the four lists of alarm rows 1 to `rows`, disables the others.
     void EnableAlarmRows(int rows);
 

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 
 namespace vocset {
 
@@ -44,9 +45,32 @@ inline constexpr std::size_t kCyclicStartMinute = 0x17;
 inline constexpr std::size_t kCyclicRunningTime = 0x18;
 inline constexpr std::size_t kCyclicZero = 0x19;
 
+// The codes that the bytes hold, the same for the writer and for showing an image.
+inline constexpr std::uint8_t kNeverWritten = 0xFF;  // every byte before the writer sets it
+inline constexpr std::uint8_t kFlagOff = 0, kFlagOn = 1;
 inline constexpr std::uint8_t kAlarmModeOff = 0, kAlarmModeClocks = 1, kAlarmModeCyclic = 2;
 inline constexpr std::uint8_t kVoxOff = 0x00, kVoxOn = 0x55, kVoxOnWithBeep = 0x56;
 inline constexpr std::uint8_t kLoggerOn = 0x55, kLoggerOff = 0xFF;
+
+// A list whose byte holds a code of each position rather than the position itself.
+struct PositionCodes {
+    std::array<std::uint8_t, 3> codes;  // by list position
+
+    // No code for a position outside the list, no selection included.
+    constexpr std::optional<std::uint8_t> CodeOf(int position) const {
+        if (position < 0 || position >= static_cast<int>(codes.size())) return std::nullopt;
+        return codes[static_cast<std::size_t>(position)];
+    }
+    // No position for a code that no position has.
+    constexpr std::optional<int> PositionOf(std::uint8_t code) const {
+        for (std::size_t position = 0; position < codes.size(); ++position) {
+            if (codes[position] == code) return static_cast<int>(position);
+        }
+        return std::nullopt;
+    }
+};
+inline constexpr PositionCodes kVoxSensitivityCodes{{4, 3, 2}};  // High, Middle, Low
+inline constexpr PositionCodes kResolutionCodes{{2, 0, 1}};      // u-Law, 16 bit, 20 bit
 }  // namespace image
 
 struct SettingsImage {

@@ -29,6 +29,9 @@ enum class ItemList {
 };
 // clang-format on
 
+// The position of "20 bit" in the resolution list as the layout fills it; start-up removes that item.
+inline constexpr int kResolution20Bit = 2;
+
 enum class Glyph { None, OpenFolder, FloppyDisk };
 
 struct ControlSpec {
