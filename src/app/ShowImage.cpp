@@ -1,8 +1,8 @@
-// Showing the settings image in the controls of the settings page, and "Read configuration file".
+// Showing the settings image in the controls of the settings page.
 #include <string>
 
 #include "app/TForm1.h"
-#include "settings/SettingsFile.h"
+#include "settings/SettingsImage.h"
 #include "widgets/Errors.h"
 #include "widgets/TimeText.h"
 
@@ -126,23 +126,6 @@ void TForm1::ShowBuf() {
     if (b[kLogger] == kLoggerOn) CheckBox7.SetChecked(true);
     if (b[kLogger] == kLoggerOff) CheckBox7.SetChecked(false);
     settingsImage_.loaded = 0;
-}
-
-void TForm1::BitBtn2Click() {
-    OpenDialog2.fileName = kSettingsFileName;
-    OpenDialog2.initialDir = services_.files.CurrentDirectory();
-    if (!OpenDialog2.Execute()) return;
-    if (!IsSettingsFileName(OpenDialog2.fileName)) {
-        services_.messages.ShowMessage(language_.Text(TextId::OpenedFileShouldBeNamed));
-        return;
-    }
-    if (!ReadSettingsFile(OpenDialog2.fileName, settingsImage_, services_.files)) {
-        services_.messages.ShowMessage(language_.Text(TextId::SettingsNotFound));
-        return;
-    }
-    services_.messages.ShowMessage(language_.Text(TextId::SettingsReadComplete));
-    CheckBox6.SetChecked(false);
-    ShowBuf();
 }
 
 }  // namespace vocset

@@ -2,7 +2,6 @@
 #include "app/TForm1.h"
 
 #include "settings/SettingsFile.h"
-#include "widgets/Paths.h"
 #include "widgets/TimeText.h"
 
 namespace vocset {
@@ -166,23 +165,6 @@ void TForm1::FormClose() {
     if (!registry_) return;
     registry_->CloseKey();
     registry_.reset();
-}
-
-bool TForm1::IsSettingsFileName(const std::string& path) {
-    return services_.locale.LowerCase(ExtractFileName(path)) == kSettingsFileName;
-}
-
-void TForm1::BitBtn1Click() {
-    SaveDialog2.fileName = kSettingsFileName;
-    SaveDialog2.initialDir = services_.files.CurrentDirectory();
-    if (!SaveDialog2.Execute()) return;
-    if (!IsSettingsFileName(SaveDialog2.fileName)) {
-        services_.messages.ShowMessage(language_.Text(TextId::SavedFileShouldBeNamed));
-        return;
-    }
-    const bool written = WriteSettingsFile(SaveDialog2.fileName, SettingsControls(), settingsImage_, services_.files);
-    services_.messages.ShowMessage(
-        language_.Text(written ? TextId::SettingsWriteCompleted : TextId::SettingsWriteError));
 }
 
 }  // namespace vocset

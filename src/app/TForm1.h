@@ -141,8 +141,9 @@ private:
     SettingsPage SettingsControls() const;
     // The registry store; after FormClose freed it, a closed one that holds no key.
     RegistryStore& Store();
-    // Whether the path's name, in lower case, is "duza.ini", whatever its folder.
-    bool IsSettingsFileName(const std::string& path);
+    // Runs the dialog on "duza.ini" in the current folder; true when the user chose a file of that
+    // name in any case, after showing `wrongName` for another name.
+    bool ChooseSettingsFile(FileDialog& dialog, TextId wrongName);
     // Whether the lower-cased extension of the path is `extension`.
     bool HasExtension(const std::string& path, const char* extension);
     BlockLoopHooks RunHooks();
