@@ -40,8 +40,10 @@ void CheckRules(TForm1& form) {
         "the beep and the sensitivity follow VOX");
     Expect(form.Label1.Enabled() == form.ComboBox1.Enabled(), "the gain's label and list agree");
     const int rows = form.ComboBox4.Enabled() ? form.ComboBox4.ItemIndex() + 1 : 0;
-    for (int list = 5; list <= 44; ++list) {
-        Expect(form.ComboBoxNumber(list).Enabled() == ((list - 5) / 4 < rows), "the alarm rows follow the count");
+    for (int k = 1; k <= kAlarmRows; ++k) {
+        for (AlarmColumn column : kAlarmColumns) {
+            Expect(form.AlarmList(k, column).Enabled() == (k <= rows), "the alarm rows follow the count");
+        }
     }
     const DateTime& value = form.DateTimePicker1.Value();
     Expect(DateTimePicker::CanHold(value.year, value.month, value.day), "a date the picker holds");

@@ -3,17 +3,9 @@
 
 namespace vocset {
 
-namespace {
-constexpr int kAlarmRows = 10;
-constexpr int kFirstAlarmList = 5;  // ComboBox5: the day of row 1
-constexpr int kListsPerRow = 4;
-}  // namespace
-
 void TForm1::EnableAlarmRows(int rows) {
     for (int row = 1; row <= kAlarmRows; ++row) {
-        for (int column = 0; column < kListsPerRow; ++column) {
-            ComboBoxNumber(kFirstAlarmList + kListsPerRow * (row - 1) + column).SetEnabled(row <= rows);
-        }
+        for (AlarmColumn column : kAlarmColumns) AlarmList(row, column).SetEnabled(row <= rows);
     }
 }
 

@@ -54,7 +54,7 @@ void TForm1::ShowStoredAlarmMode() {
 // The highest entry from 2 on that is marked in use gives the number of alarm clocks.
 void TForm1::ShowStoredAlarmCount() {
     ComboBox4.SetItemIndex(0);
-    for (int k = 2; k <= 10; ++k) {
+    for (int k = 2; k <= kAlarmRows; ++k) {
         if (settingsImage_.bytes[AlarmEntry(k) + kEntryEnabled] == kFlagOn) ComboBox4.SetItemIndex(k - 1);
     }
     ComboBox4Change();
@@ -66,13 +66,12 @@ void TForm1::ShowStoredAlarmLists() {
     ComboBox47.SetItemIndex(b[kCyclicStartHour]);
     ComboBox46.SetItemIndex(b[kCyclicStartMinute]);
     ComboBox48.SetItemIndex(b[kCyclicRunningTime] - 1);
-    for (int k = 1; k <= 10; ++k) {
+    for (int k = 1; k <= kAlarmRows; ++k) {
         const std::size_t entry = AlarmEntry(k);
-        const int first = 5 + 4 * (k - 1);
-        ComboBoxNumber(first).SetItemIndex(b[entry + kEntryDay] - 1);
-        ComboBoxNumber(first + 1).SetItemIndex(b[entry + kEntryHour]);
-        ComboBoxNumber(first + 2).SetItemIndex(b[entry + kEntryMinute]);
-        ComboBoxNumber(first + 3).SetItemIndex(b[entry + kEntryDuration] - 1);
+        AlarmList(k, AlarmColumn::Day).SetItemIndex(b[entry + kEntryDay] - 1);
+        AlarmList(k, AlarmColumn::Hour).SetItemIndex(b[entry + kEntryHour]);
+        AlarmList(k, AlarmColumn::Minute).SetItemIndex(b[entry + kEntryMinute]);
+        AlarmList(k, AlarmColumn::Duration).SetItemIndex(b[entry + kEntryDuration] - 1);
     }
 }
 

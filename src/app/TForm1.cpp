@@ -127,9 +127,8 @@ FileDialog& TForm1::Dialog(ControlId id) {
 
 SettingsPage TForm1::SettingsControls() const {
     auto row = [this](int k) {
-        const int first = 5 + 4 * (k - 1);
-        return AlarmRow{ComboBoxNumber(first), ComboBoxNumber(first + 1), ComboBoxNumber(first + 2),
-                        ComboBoxNumber(first + 3)};
+        return AlarmRow{AlarmList(k, AlarmColumn::Day), AlarmList(k, AlarmColumn::Hour),
+                        AlarmList(k, AlarmColumn::Minute), AlarmList(k, AlarmColumn::Duration)};
     };
     // clang-format off
     return SettingsPage{CheckBox1, CheckBox9, ComboBox49, CheckBox2, ComboBox1, ComboBox2, CheckBox3, Edit1,

@@ -69,6 +69,7 @@ public:
     std::span<BitBtn* const> DefaultButtons() const { return defaultButtons_; }
     // The alarm lists and the other lists, by their number: ComboBox(n).
     ComboBox& ComboBoxNumber(int number) const { return widgets_.Get<ComboBox>(ComboBoxId(number)); }
+    ComboBox& AlarmList(int row, AlarmColumn column) const { return widgets_.Get<ComboBox>(AlarmListId(row, column)); }
     SettingsImage& settingsImage() { return settingsImage_; }
     DecoderState& decoderState() { return decoderState_; }
     bool RegistryStoreExists() const { return registry_ != nullptr; }

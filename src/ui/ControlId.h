@@ -28,4 +28,15 @@ constexpr ControlId ComboBoxId(int number) { return static_cast<ControlId>(300 +
 constexpr ControlId LabelId(int number) { return static_cast<ControlId>(500 + number); }
 constexpr int IdNumber(ControlId id) { return static_cast<int>(id); }
 
+// The alarm table: row k (1 to 10) is made of the lists ComboBox(4k+1) to ComboBox(4k+4).
+inline constexpr int kAlarmRows = 10;
+enum class AlarmColumn : int { Day, Hour, Minute, Duration };
+inline constexpr AlarmColumn kAlarmColumns[] = {AlarmColumn::Day, AlarmColumn::Hour, AlarmColumn::Minute,
+                                                AlarmColumn::Duration};
+constexpr ControlId AlarmListId(int row, AlarmColumn column) {
+    return ComboBoxId(4 * row + 1 + static_cast<int>(column));
+}
+static_assert(AlarmListId(1, AlarmColumn::Day) == ComboBoxId(5) &&
+              AlarmListId(10, AlarmColumn::Duration) == ComboBoxId(44));
+
 }  // namespace vocset

@@ -87,14 +87,16 @@ constexpr ControlSpec kRows[] = {
     {.id = Timer1, .kind = K::Timer, .parent = None, .left = 0, .top = 0, .width = 0, .enabled = false},
 };
 
-constexpr int kAlarmRowTops[10] = {97, 129, 161, 193, 225, 256, 288, 320, 352, 384};
+constexpr int kAlarmRowTops[kAlarmRows] = {97, 129, 161, 193, 225, 256, 288, 320, 352, 384};
 
-struct AlarmColumn {
+struct AlarmColumnPlace {
+    AlarmColumn column;
     int left, width;
     ItemList items;
 };
-constexpr AlarmColumn kAlarmColumns[4] = {
-    {14, 73, ItemList::Days}, {94, 49, ItemList::Hours}, {150, 49, ItemList::Minutes}, {222, 49, ItemList::Durations}};
+constexpr AlarmColumnPlace kAlarmColumnPlaces[] = {
+    {AlarmColumn::Day, 14, 73, ItemList::Days}, {AlarmColumn::Hour, 94, 49, ItemList::Hours},
+    {AlarmColumn::Minute, 150, 49, ItemList::Minutes}, {AlarmColumn::Duration, 222, 49, ItemList::Durations}};
 
 constexpr DialogSpec kDialogs[] = {
     {OpenDialog1, false, "WAV files|*.wav|XXX files|*.xxx|All files|*.wav;*.xxx", 3, "", ""},
@@ -140,16 +142,15 @@ std::vector<ControlSpec> MainWindowLayout(const Language& language) {
     for (ControlSpec& row : rows) {
         if (row.id == Panel5) row.top = language.panel5Top;
     }
-    // Alarm entry k uses the lists 5 + 4(k - 1) to 8 + 4(k - 1): day, start hour, start minute, duration.
+    // The alarm table's forty lists, row by row, after its column headings.
     auto tableEnd = rows.begin();
     while (tableEnd->id != LabelId(8)) ++tableEnd;
     std::vector<ControlSpec> alarmLists;
-    for (int row = 0; row < 10; ++row) {
-        for (int column = 0; column < 4; ++column) {
-            const AlarmColumn& c = kAlarmColumns[column];
+    for (int row = 1; row <= kAlarmRows; ++row) {
+        for (const AlarmColumnPlace& c : kAlarmColumnPlaces) {
             // clang-format off
-            alarmLists.push_back({.id = ComboBoxId(5 + 4 * row + column), .kind = K::ComboBox, .parent = Panel4,
-                                  .left = c.left, .top = kAlarmRowTops[row], .width = c.width, .items = c.items,
+            alarmLists.push_back({.id = AlarmListId(row, c.column), .kind = K::ComboBox, .parent = Panel4,
+                                  .left = c.left, .top = kAlarmRowTops[row - 1], .width = c.width, .items = c.items,
                                   .itemIndex = 0, .enabled = false});
             // clang-format on
         }

@@ -20,11 +20,9 @@ protected:
     // Which rows of the table have their four lists enabled; a row half enabled fails.
     std::vector<bool> RowsEnabled() const {
         std::vector<bool> rows;
-        for (int k = 1; k <= 10; ++k) {
-            const int first = 5 + 4 * (k - 1);
-            const bool enabled = form.ComboBoxNumber(first).Enabled();
-            for (int list = first + 1; list < first + 4; ++list)
-                EXPECT_EQ(form.ComboBoxNumber(list).Enabled(), enabled);
+        for (int k = 1; k <= kAlarmRows; ++k) {
+            const bool enabled = form.AlarmList(k, AlarmColumn::Day).Enabled();
+            for (AlarmColumn column : kAlarmColumns) EXPECT_EQ(form.AlarmList(k, column).Enabled(), enabled);
             rows.push_back(enabled);
         }
         return rows;
@@ -139,7 +137,9 @@ TEST_F(AlarmTest, AlarmsOnAlwaysMeansClockOn) {
 TEST_F(AlarmTest, TheSavedImageMarksTheRowsInUse) {
     Click(form.CheckBox5);
     ChooseCount(3);
-    for (int list = 5; list <= 44; ++list) form.ComboBoxNumber(list).SetItemIndex(1);  // rows 4-10 filled too
+    for (int k = 1; k <= kAlarmRows; ++k) {  // rows 4-10 filled too
+        for (AlarmColumn column : kAlarmColumns) form.AlarmList(k, column).SetItemIndex(1);
+    }
     const std::vector<std::uint8_t> image = fixture.SaveImage();
     ASSERT_EQ(image.size(), kImageSize);
     EXPECT_EQ(image[img::kAlarmMode], img::kAlarmModeClocks);

@@ -79,12 +79,11 @@ TEST_F(ShowImageTest, ACyclicImageShowsBothAlarmBoxesAndSavesBackByteForByte) {
     EXPECT_EQ(form.ComboBoxNumber(6).ItemIndex(), 7);
     EXPECT_EQ(form.ComboBoxNumber(7).ItemIndex(), 30);
     EXPECT_EQ(form.ComboBoxNumber(8).ItemIndex(), 3);
-    for (int k = 2; k <= 10; ++k) {
-        const int first = 5 + 4 * (k - 1);
-        EXPECT_EQ(form.ComboBoxNumber(first).ItemIndex(), -1) << k;
-        EXPECT_EQ(form.ComboBoxNumber(first + 1).ItemIndex(), 0) << k;
-        EXPECT_EQ(form.ComboBoxNumber(first + 2).ItemIndex(), 0) << k;
-        EXPECT_EQ(form.ComboBoxNumber(first + 3).ItemIndex(), -1) << k;
+    for (int k = 2; k <= kAlarmRows; ++k) {
+        EXPECT_EQ(form.AlarmList(k, AlarmColumn::Day).ItemIndex(), -1) << k;
+        EXPECT_EQ(form.AlarmList(k, AlarmColumn::Hour).ItemIndex(), 0) << k;
+        EXPECT_EQ(form.AlarmList(k, AlarmColumn::Minute).ItemIndex(), 0) << k;
+        EXPECT_EQ(form.AlarmList(k, AlarmColumn::Duration).ItemIndex(), -1) << k;
     }
     EXPECT_EQ(fixture.SaveImage(), image);
 }
@@ -274,8 +273,8 @@ TEST_F(ShowImageTest, TheHighestMarkedEntryFromTwoOnGivesTheNumberOfAlarmClocks)
         for (int k : c.marked) image[img::AlarmEntry(k)] = 1;
         Show(image);
         EXPECT_EQ(form.ComboBox4.ItemIndex(), c.count - 1);
-        for (int list = 5; list <= 44; ++list) {
-            EXPECT_EQ(form.ComboBoxNumber(list).Enabled(), (list - 5) / 4 < c.count) << list;
+        for (int k = 1; k <= kAlarmRows; ++k) {
+            for (AlarmColumn column : kAlarmColumns) EXPECT_EQ(form.AlarmList(k, column).Enabled(), k <= c.count) << k;
         }
     }
 }
