@@ -16,6 +16,8 @@
 
 namespace e2e {
 
+using vocset::AlarmColumn;
+using vocset::AlarmListId;
 using vocset::ComboBoxId;
 using vocset::ControlId;
 using vocset::LabelId;
@@ -103,14 +105,14 @@ std::vector<Expected> ChosenSettingsShown(const Context& context, const DateAndT
         {.id = ComboBoxId(45), .selection = 0},
         {.id = ControlId::CheckBox7, .ticked = true},
     };
-    for (int row = 1; row <= 10; ++row) {
+    for (int row = 1; row <= vocset::kAlarmRows; ++row) {
         const Alarm& alarm = kAlarms[row - 1];
         const bool inUse = row <= kAlarmsInUse;
-        const int first = 5 + 4 * (row - 1);
-        controls.push_back({.id = ComboBoxId(first), .enabled = inUse, .selection = alarm.day - 1});
-        controls.push_back({.id = ComboBoxId(first + 1), .enabled = inUse, .selection = alarm.hour});
-        controls.push_back({.id = ComboBoxId(first + 2), .enabled = inUse, .selection = alarm.minute});
-        controls.push_back({.id = ComboBoxId(first + 3), .enabled = inUse, .selection = alarm.hours - 1});
+        controls.push_back({.id = AlarmListId(row, AlarmColumn::Day), .enabled = inUse, .selection = alarm.day - 1});
+        controls.push_back({.id = AlarmListId(row, AlarmColumn::Hour), .enabled = inUse, .selection = alarm.hour});
+        controls.push_back({.id = AlarmListId(row, AlarmColumn::Minute), .enabled = inUse, .selection = alarm.minute});
+        controls.push_back(
+            {.id = AlarmListId(row, AlarmColumn::Duration), .enabled = inUse, .selection = alarm.hours - 1});
     }
     return controls;
 }
