@@ -66,11 +66,10 @@ struct DialogSpec {
 struct FormSpec {
     int clientWidth, clientHeight;
     const char* fontFace;
-    int fontPoints;
     int fontPixelHeight;
 };
 
-inline constexpr FormSpec kMainForm{720, 625, "MS Sans Serif", 8, 11};
+inline constexpr FormSpec kMainForm{720, 625, "MS Sans Serif", 11};  // 8 points at 96 DPI
 inline constexpr DateTime kDatePickerInitialValue{2010, 1, 1, 0, 0, 0};
 inline constexpr int kTimer1Interval = 1000;
 

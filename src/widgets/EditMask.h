@@ -34,7 +34,6 @@ public:
     bool Empty() const { return places_.empty(); }
     int Length() const { return static_cast<int>(places_.size()); }
     const std::vector<Place>& Places() const { return places_; }
-    char Blank() const { return blank_; }
 
     // Every editable place blank, every literal in its place.
     std::string BlankText() const;

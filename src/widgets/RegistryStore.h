@@ -14,7 +14,6 @@ public:
     // Opens the key, creating it when missing; false when it can be neither opened nor created.
     bool OpenKey(const std::string& path);
     void CloseKey() { key_.reset(); }
-    bool HasOpenKey() const { return key_ != nullptr; }
 
     // False when no key is open.
     bool ValueExists(const std::string& name);
