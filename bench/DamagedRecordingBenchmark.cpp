@@ -2,9 +2,9 @@
 // to a valid recording of the same size, with the peak resident size and the report's size of each.
 //
 // Usage: damaged_recording_benchmark [size in MB, default 200] [folder, default the temporary folder]
-// Build with -DCMAKE_BUILD_TYPE=Release. Each check runs in a child process of its own, so that its
-// peak resident size is its own; every recording has a valid signature in its last block, so that the
-// block loop reads the whole file in every case.
+// Built by `cmake --workflow --preset bench`, optimised as the program ships. Each check runs in a
+// child process of its own, so that its peak resident size is its own; every recording has a valid
+// signature in its last block, so that the block loop reads the whole file in every case.
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
