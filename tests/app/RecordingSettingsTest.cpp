@@ -10,23 +10,30 @@ namespace {
 using testing::FormFixture;
 namespace img = image;
 
-// The states that the recording rules decide.
+// The states that the recording rules decide: which controls are enabled, and the automatic gain's tick.
 struct RecordingState {
-    bool beepEnabled, sensitivityEnabled, automaticGainChecked, automaticGainEnabled, gainEnabled;
+    bool beep;                 // CheckBox9 enabled
+    bool sensitivity;          // ComboBox49 enabled
+    bool automaticGainTicked;  // CheckBox2 ticked
+    bool automaticGain;        // CheckBox2 enabled
+    bool gain;                 // ComboBox1 (and Label1) enabled
     bool operator==(const RecordingState&) const = default;
 };
 
 std::ostream& operator<<(std::ostream& out, const RecordingState& s) {
-    return out << "{beep " << s.beepEnabled << ", sensitivity " << s.sensitivityEnabled << ", auto gain checked "
-               << s.automaticGainChecked << " enabled " << s.automaticGainEnabled << ", gain " << s.gainEnabled << "}";
+    return out << "{beep " << s.beep << ", sensitivity " << s.sensitivity << ", auto gain ticked "
+               << s.automaticGainTicked << " enabled " << s.automaticGain << ", gain " << s.gain << "}";
 }
 
 // The gain's label and list always agree; a disagreement shows as a failure of its own. (The
 // sensitivity's label starts enabled over a disabled list, until the VOX rule first runs.)
 RecordingState StateOf(const TForm1& form) {
     EXPECT_EQ(form.Label1.Enabled(), form.ComboBox1.Enabled());
-    return {form.CheckBox9.Enabled(), form.ComboBox49.Enabled(), form.CheckBox2.Checked(), form.CheckBox2.Enabled(),
-            form.ComboBox1.Enabled()};
+    return {.beep = form.CheckBox9.Enabled(),
+            .sensitivity = form.ComboBox49.Enabled(),
+            .automaticGainTicked = form.CheckBox2.Checked(),
+            .automaticGain = form.CheckBox2.Enabled(),
+            .gain = form.ComboBox1.Enabled()};
 }
 
 enum class Action { Vox, AutomaticGain, ULaw, Bit16, Bit20 };
@@ -63,24 +70,34 @@ TEST_P(RecordingRulesTest, ActionsLeaveTheControlsInTheirResultingState) {
 }
 
 using A = Action;
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Sequences, RecordingRulesTest,
     ::testing::Values(
-        // beep, sensitivity, auto gain checked, auto gain enabled, gain
-        RulesCase{"VoxOnForcesAutomaticGainOff", {A::Vox}, {true, true, false, false, false}},
-        RulesCase{"VoxOffLeavesAutomaticGainOff", {A::Vox, A::Vox}, {false, false, false, true, true}},
-        RulesCase{"AutomaticGainOff", {A::AutomaticGain}, {false, false, false, true, true}},
-        RulesCase{"AutomaticGainOffAndOn", {A::AutomaticGain, A::AutomaticGain}, {false, false, true, true, false}},
-        RulesCase{"VoxWithULawAsWith16Bit", {A::ULaw, A::Vox}, {true, true, false, false, false}},
-        RulesCase{"Bit20KeepsTheAutomaticGainTick", {A::Bit20}, {false, false, true, false, false}},
-        RulesCase{"Bit20ThenBit16WithAutomaticGain", {A::Bit20, A::Bit16}, {false, false, true, true, false}},
-        RulesCase{"Bit20ThenULawWithoutAutomaticGain",
-                  {A::AutomaticGain, A::Bit20, A::ULaw},
-                  {false, false, false, true, true}},
-        RulesCase{"Bit20WhileVoxLeavesTheVoxControls", {A::Vox, A::Bit20}, {true, true, false, false, false}},
-        RulesCase{"VoxOffWith20Bit", {A::Vox, A::Bit20, A::Vox}, {false, false, false, false, false}},
-        RulesCase{"ResolutionWhileVoxDisablesTheGain", {A::Vox, A::Bit16}, {true, true, false, false, false}}),
+        RulesCase{"VoxOnForcesAutomaticGainOff", {A::Vox},
+            {.beep = true, .sensitivity = true, .automaticGainTicked = false, .automaticGain = false, .gain = false}},
+        RulesCase{"VoxOffLeavesAutomaticGainOff", {A::Vox, A::Vox},
+            {.beep = false, .sensitivity = false, .automaticGainTicked = false, .automaticGain = true, .gain = true}},
+        RulesCase{"AutomaticGainOff", {A::AutomaticGain},
+            {.beep = false, .sensitivity = false, .automaticGainTicked = false, .automaticGain = true, .gain = true}},
+        RulesCase{"AutomaticGainOffAndOn", {A::AutomaticGain, A::AutomaticGain},
+            {.beep = false, .sensitivity = false, .automaticGainTicked = true, .automaticGain = true, .gain = false}},
+        RulesCase{"VoxWithULawAsWith16Bit", {A::ULaw, A::Vox},
+            {.beep = true, .sensitivity = true, .automaticGainTicked = false, .automaticGain = false, .gain = false}},
+        RulesCase{"Bit20KeepsTheAutomaticGainTick", {A::Bit20},
+            {.beep = false, .sensitivity = false, .automaticGainTicked = true, .automaticGain = false, .gain = false}},
+        RulesCase{"Bit20ThenBit16WithAutomaticGain", {A::Bit20, A::Bit16},
+            {.beep = false, .sensitivity = false, .automaticGainTicked = true, .automaticGain = true, .gain = false}},
+        RulesCase{"Bit20ThenULawWithoutAutomaticGain", {A::AutomaticGain, A::Bit20, A::ULaw},
+            {.beep = false, .sensitivity = false, .automaticGainTicked = false, .automaticGain = true, .gain = true}},
+        RulesCase{"Bit20WhileVoxLeavesTheVoxControls", {A::Vox, A::Bit20},
+            {.beep = true, .sensitivity = true, .automaticGainTicked = false, .automaticGain = false, .gain = false}},
+        RulesCase{"VoxOffWith20Bit", {A::Vox, A::Bit20, A::Vox},
+            {.beep = false, .sensitivity = false, .automaticGainTicked = false, .automaticGain = false, .gain = false}},
+        RulesCase{"ResolutionWhileVoxDisablesTheGain", {A::Vox, A::Bit16},
+            {.beep = true, .sensitivity = true, .automaticGainTicked = false, .automaticGain = false, .gain = false}}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(RecordingRulesOrderTest, VoxOnRunsTheAutomaticGainRuleOnceAfterTheGainIsDisabled) {
     FormFixture fixture;
@@ -93,8 +110,14 @@ TEST(RecordingRulesOrderTest, VoxOnRunsTheAutomaticGainRuleOnceAfterTheGainIsDis
     };
     fixture.Act([&] { form.CheckBox1.UserClick(); });
     // Beep enabled and gain disabled before; the automatic-gain box is disabled only after.
-    EXPECT_EQ(seenByGainRule, (std::vector<RecordingState>{{true, false, false, true, false}}));
-    EXPECT_EQ(StateOf(form), (RecordingState{true, true, false, false, false}));
+    EXPECT_EQ(
+        seenByGainRule,
+        (std::vector<RecordingState>{
+            {.beep = true, .sensitivity = false, .automaticGainTicked = false, .automaticGain = true, .gain = false}}));
+    EXPECT_EQ(
+        StateOf(form),
+        (RecordingState{
+            .beep = true, .sensitivity = true, .automaticGainTicked = false, .automaticGain = false, .gain = false}));
 }
 
 TEST(RecordingRulesOrderTest, VoxOffEnablesTheGainWhateverTheAutomaticGainTick) {
@@ -103,7 +126,10 @@ TEST(RecordingRulesOrderTest, VoxOffEnablesTheGainWhateverTheAutomaticGainTick) 
     fixture.Act([&] { form.CheckBox1.UserClick(); });
     form.CheckBox2.SetChecked(true);  // as showing an image can leave it
     fixture.Act([&] { form.CheckBox1.UserClick(); });
-    EXPECT_EQ(StateOf(form), (RecordingState{false, false, true, true, true}));
+    EXPECT_EQ(
+        StateOf(form),
+        (RecordingState{
+            .beep = false, .sensitivity = false, .automaticGainTicked = true, .automaticGain = true, .gain = true}));
 }
 
 TEST(RecordingRulesOrderTest, BeepKeepsItsTickWhileDisabled) {
