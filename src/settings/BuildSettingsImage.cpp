@@ -44,7 +44,8 @@ void BuildSettingsImage(const SettingsPage& page, SettingsImage& image) {
     b[kFileSize] = Position(page.fileSize);
     b[kEncryption] = Flag(page.encryption.Checked());
 
-    // The password is written whatever the state of encryption; a larger value keeps its low 16 bits.
+    // The password is written whatever the state of encryption. The remainder and the quotient truncate
+    // toward zero: a value above 65535 keeps its low 16 bits, but "-1" is stored as FF 00, not FF FF.
     const std::int32_t password = StrToInt(page.password.Text());
     b[kPasswordLow] = static_cast<std::uint8_t>(password % 256);
     b[kPasswordHigh] = static_cast<std::uint8_t>(password / 256);
