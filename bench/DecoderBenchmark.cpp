@@ -24,6 +24,7 @@
 #include "decoder/SignatureCheck.h"
 #include "support/Fakes.h"
 #include "support/PosixFileSystem.h"
+#include "support/Recording.h"
 
 namespace {
 
@@ -32,10 +33,6 @@ using namespace vocset;
 constexpr std::uint16_t kSeed = 0x2B67;
 constexpr std::size_t kMegabyte = 1024 * 1024;
 constexpr std::size_t kSmallMegabytes = 10;
-
-void PutU32(std::span<std::uint8_t> bytes, std::size_t at, std::uint32_t value) {
-    for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
-}
 
 // An encrypted recording of `blocks` blocks whose last block holds the checksum of all before it, so
 // that its decryption has a valid signature. Written 1 MB at a time; not timed.
@@ -55,11 +52,11 @@ void CreateRecording(FileSystem& files, const std::string& path, std::size_t blo
             // RIFF header, a format chunk of 16 bytes and a data chunk to the end of the file: no tags.
             const char head[] = "RIFF\0\0\0\0WAVEfmt \x10\0\0\0";
             std::copy(head, head + sizeof head - 1, block.begin());
-            PutU32(block, kRiffSizeOffset, static_cast<std::uint32_t>(kBlockSize * (blocks - 1) - 8));
+            testing::PutU32(block, kRiffSizeOffset, static_cast<std::uint32_t>(kBlockSize * (blocks - 1) - 8));
             std::copy_n("data", 4, block.begin() + 36);
-            PutU32(block, 40, static_cast<std::uint32_t>(kBlockSize * blocks - 44));
+            testing::PutU32(block, 40, static_cast<std::uint32_t>(kBlockSize * blocks - 44));
         }
-        if (index == blocks - 1) PutU32(block, kStoredChecksumOffset, plain.runningSum);
+        if (index == blocks - 1) testing::PutU32(block, kStoredChecksumOffset, plain.runningSum);
         else plain.runningSum += SumWords(block);
         cipher.blockIndex = static_cast<std::int32_t>(index);
         DecryptBlock(cipher, block, static_cast<std::int32_t>(kBlockSize));

@@ -3,18 +3,20 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 namespace vocset::testing {
 
 using Bytes = std::vector<std::uint8_t>;
 
-inline void PutU16(Bytes& bytes, std::size_t at, std::uint16_t value) {
+// Little-endian writes at a byte offset.
+inline void PutU16(std::span<std::uint8_t> bytes, std::size_t at, std::uint16_t value) {
     bytes[at] = static_cast<std::uint8_t>(value);
     bytes[at + 1] = static_cast<std::uint8_t>(value >> 8);
 }
 
-inline void PutU32(Bytes& bytes, std::size_t at, std::uint32_t value) {
+inline void PutU32(std::span<std::uint8_t> bytes, std::size_t at, std::uint32_t value) {
     PutU16(bytes, at, static_cast<std::uint16_t>(value));
     PutU16(bytes, at + 2, static_cast<std::uint16_t>(value >> 16));
 }
