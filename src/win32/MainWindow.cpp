@@ -125,15 +125,24 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-// As a dialog does: the focus goes back to the control that had it when the window was left; at
-// first it goes to the first control of the layout, the page control.
+// The form learns of each activation before the focus is put back, so that the control's report of
+// the focus finds the window active and is no change. Leaving the window, for another program or
+// for a box of its own, takes the keyboard focus from its controls without a change of focus.
 void MainWindow::Activated(WPARAM state) {
     if (LOWORD(state) == WA_INACTIVE) {
         HWND focus = GetFocus();
         if (focus && IsChild(window_, focus)) lastFocus_ = focus;
+        form_.focus().SetWindowActive(false);
         return;
     }
-    if (HIWORD(state)) return;  // minimised
+    if (HIWORD(state)) return;  // minimised: no control has the focus
+    form_.focus().SetWindowActive(true);
+    RestoreFocus();
+}
+
+// As a dialog does: the focus goes back to the control that had it when the window was left; at
+// first it goes to the first control of the layout, the page control.
+void MainWindow::RestoreFocus() {
     HWND target = lastFocus_;
     if (!target || !IsWindowVisible(target) || !IsWindowEnabled(target)) {
         target = controls_.Find(IdNumber(form_.layout().front().id))->Window();

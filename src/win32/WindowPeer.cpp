@@ -92,10 +92,10 @@ bool WindowPeer::TakeFocusForPress() {
     return !pressRefused_;
 }
 
-// A report of the control that already has the focus (the window activated again) is no change;
+// A report of the control on which the focus rests (the window activated again) is no change;
 // passed on, it would count as a move and cancel the change whose exit handler is running.
 void WindowPeer::GotFocus() {
-    if (focus_ && !focus_->Has(control_)) Run([this] { focus_->UserMovedTo(control_); });
+    if (focus_ && focus_->Focused() != &control_) Run([this] { focus_->UserMovedTo(control_); });
 }
 
 }  // namespace vocset::win32

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "support/FormFixture.h"
+#include "widgets/EnterKey.h"
+#include "widgets/TimeText.h"
 
 namespace vocset {
 namespace {
@@ -118,6 +120,65 @@ TEST_F(ClockTest, EachTickCopiesTheClockUnlessAFieldHasTheFocus) {
     fixture.FocusOn(form.CheckBox7);
     Tick();
     EXPECT_EQ(form.DateTimePicker1.Value(), fixture.clock.now);
+}
+
+// Another program's window, or a box of the window's own, takes the keyboard focus from the field:
+// the ticks copy the clock until the window is active again, when the field has the focus again.
+TEST_F(ClockTest, WhileTheWindowIsInactiveEachTickCopiesTheClock) {
+    StartClock();
+    fixture.clock.now = {2027, 1, 1, 0, 0, 1, 0};
+    for (Control* field : std::initializer_list<Control*>{&form.DateTimePicker1, &form.MaskEdit1}) {
+        fixture.FocusOn(*field);
+        const std::string paused = form.MaskEdit1.Text();
+        fixture.clock.now.second += 1;
+        Tick();
+        EXPECT_EQ(form.MaskEdit1.Text(), paused);
+
+        form.focus().SetWindowActive(false);
+        for (int tick = 0; tick < 2; ++tick) {
+            fixture.clock.now.second += 1;
+            Tick();
+            EXPECT_EQ(form.DateTimePicker1.Value(), fixture.clock.now) << field->Id();
+            EXPECT_EQ(form.MaskEdit1.Text(), ClockTimeText(fixture.clock.now, fixture.locale.timeFormat));
+        }
+
+        form.focus().SetWindowActive(true);
+        EXPECT_TRUE(form.focus().Has(*field));
+        const std::string shown = form.MaskEdit1.Text();
+        fixture.clock.now.second += 1;
+        Tick();
+        EXPECT_EQ(form.MaskEdit1.Text(), shown) << field->Id();
+    }
+}
+
+// Enter in the time field presses "Save configuration file"; while its dialog is open the clock
+// runs on, so the file holds the time of the save, and afterwards the field has the focus again.
+TEST_F(ClockTest, SavingWithTheTimeFieldFocusedStoresTheTimeOfTheSave) {
+    StartClock();
+    fixture.FocusOn(form.MaskEdit1);
+    fixture.clock.now = {2027, 3, 4, 5, 6, 7, 0};
+    Tick();
+    EXPECT_EQ(form.MaskEdit1.Text(), "21:07:05");  // paused: still the time of tabbing in
+
+    const DateTime saved{2027, 3, 4, 5, 6, 9, 0};
+    fixture.dialogs.whileOpen = [&] {
+        fixture.clock.now = saved;
+        Tick();
+    };
+    fixture.dialogs.answers.push_back("duza.ini");
+    BitBtn* enter = ButtonForEnter(form.focus().Focused(), form.DefaultButtons(), &form.TabSheet1, false);
+    ASSERT_EQ(enter, &form.BitBtn1);
+    fixture.Act([&] { enter->Click(); });
+    const std::vector<std::uint8_t> image = testing::ReadBytes("duza.ini");
+    ASSERT_EQ(image.size(), 512u);
+    const std::vector<std::uint8_t> clockBytes(image.begin() + image::kYearHigh, image.begin() + image::kSecond + 1);
+    EXPECT_EQ(clockBytes, (std::vector<std::uint8_t>{0x07, 0xEB, 3, 4, 5, 6, 9}));
+    EXPECT_EQ(fixture.messages.messages, std::vector<std::string>{"Settings file write completed"});
+
+    EXPECT_TRUE(form.focus().Has(form.MaskEdit1));
+    fixture.clock.now.second += 1;
+    Tick();
+    EXPECT_EQ(form.MaskEdit1.Text(), " 5:06:09");
 }
 
 TEST_F(ClockTest, UntickingTheClockFreezesTheFieldsUntilTheNextTickAfterTickingIt) {

@@ -215,6 +215,37 @@ TEST_F(PasswordTest, TheFocusComingBackAfterTheMessageDoesNotCheckAgain) {
     EXPECT_FALSE(form.CheckBox7.Checked());
 }
 
+// Switching to another program and back, or a box of the window's own, leaves the focus in the
+// password: no check runs, while a real move afterwards still runs it.
+TEST_F(PasswordTest, SwitchingWindowsIsNoFocusChange) {
+    form.Edit1.UserSetText("65536");
+    int exits = 0;
+    const Handler check = form.Edit1.OnExit;
+    form.Edit1.OnExit = [&] {
+        ++exits;
+        check();
+    };
+    const std::vector<std::function<void()>> leaves = {
+        [&] {
+            form.focus().SetWindowActive(false);
+            form.focus().SetWindowActive(true);
+        },
+        [&] { fixture.messages.ShowMessage("a box of the window's own"); },
+    };
+    for (const auto& leave : leaves) {
+        fixture.Act(leave);
+        fixture.FocusOn(form.Edit1);  // the window puts the focus back where it rested
+    }
+    EXPECT_EQ(exits, 0);
+    EXPECT_TRUE(form.focus().Has(form.Edit1));
+    fixture.messages.messages.clear();
+
+    fixture.FocusOn(form.CheckBox7);
+    EXPECT_EQ(exits, 1);
+    EXPECT_EQ(fixture.messages.messages, rangeMessage);
+    EXPECT_TRUE(form.focus().Has(form.Edit1));
+}
+
 TEST_F(PasswordTest, CarriageReturnMovesToTheFrequencyListThroughTheCheck) {
     form.Edit1.UserSetText("65535");
     EXPECT_EQ(form.Edit1.UserKeyPress(u'\r'), 0);

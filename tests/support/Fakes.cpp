@@ -5,16 +5,40 @@
 
 namespace vocset::testing {
 
+namespace {
+// A box for the length of its scope.
+class OpenBox {
+public:
+    explicit OpenBox(const BoxOpenHook& opened) : opened_(opened) {
+        if (opened_) opened_(true);
+    }
+    ~OpenBox() {
+        if (opened_) opened_(false);
+    }
+    OpenBox(const OpenBox&) = delete;
+    OpenBox& operator=(const OpenBox&) = delete;
+
+private:
+    const BoxOpenHook& opened_;
+};
+}  // namespace
+
 void RecordingMessageBoxes::ShowMessage(const std::string& text) {
+    OpenBox box(opened);
     messages.push_back(text);
     if (whileOpen) whileOpen(text);
 }
 
-void RecordingMessageBoxes::ShowError(const std::string& text) { errors.push_back(text); }
+void RecordingMessageBoxes::ShowError(const std::string& text) {
+    OpenBox box(opened);
+    errors.push_back(text);
+}
 
 bool ScriptedDialogs::Execute(FileDialog& dialog) {
     shown.push_back(
         {dialog.Kind(), dialog.fileName, dialog.initialDir, dialog.filter, dialog.defaultExt, dialog.filterIndex});
+    OpenBox box(opened);
+    if (whileOpen) whileOpen();
     if (answers.empty()) return false;
     std::optional<std::string> answer = answers.front();
     answers.pop_front();

@@ -14,6 +14,10 @@
 
 namespace vocset::testing {
 
+// Told true when a modal box opens and false once it has closed: the platform deactivates the
+// window while a box of its own has the focus.
+using BoxOpenHook = std::function<void(bool open)>;
+
 class RecordingMessageBoxes : public MessageBoxes {
 public:
     void ShowMessage(const std::string& text) override;
@@ -22,6 +26,7 @@ public:
     std::vector<std::string> errors;
     // Runs inside the box, as if the user did something while it is open (then it closes).
     std::function<void(const std::string&)> whileOpen;
+    BoxOpenHook opened;
 };
 
 // Each Execute takes the next answer: a name to confirm, or nullopt to cancel.
@@ -29,6 +34,9 @@ class ScriptedDialogs : public FileDialogRunner {
 public:
     bool Execute(FileDialog& dialog) override;
     std::deque<std::optional<std::string>> answers;
+    // Runs inside the dialog, before the user answers it (a tick of the timer, say).
+    std::function<void()> whileOpen;
+    BoxOpenHook opened;
     // What each dialog held when it was shown.
     struct Shown {
         FileDialogKind kind;

@@ -11,9 +11,14 @@ namespace vocset::testing {
 struct FormFixture {
     explicit FormFixture(const Language& language = kEnglish) : language(language) {}
 
-    // Builds the window and runs its creation event, as start-up does.
+    // Builds the window and runs its creation event, as start-up does. While a box of its own is
+    // open, the window is inactive, as the platform reports it.
     TForm1& Create() {
         form = std::make_unique<TForm1>(services, language);
+        messages.opened = dialogs.opened = [this](bool open) {
+            openBoxes += open ? 1 : -1;
+            form->focus().SetWindowActive(openBoxes == 0);
+        };
         form->events().Run([this] { form->FormCreate(); });
         return *form;
     }
@@ -53,6 +58,7 @@ struct FormFixture {
     Services services{messages, dialogs, registry, pump, files, locale, clock};
     const Language& language;
     std::unique_ptr<TForm1> form;
+    int openBoxes = 0;
 };
 
 }  // namespace vocset::testing

@@ -77,6 +77,26 @@ TEST_F(FocusTest, AChangeReportedWhileTheExitHandlerRunsDoesNotRunItAgain) {
     EXPECT_EQ(platformMoves, std::vector<int>{1});
 }
 
+// Switching to another window takes the keyboard focus from every control and gives it back to the
+// one it rested on: no change of focus, no exit handler, and the platform is not told to move it.
+TEST_F(FocusTest, WhileTheWindowIsInactiveNoControlHasTheFocus) {
+    focus.UserMovedTo(edit);
+    int exits = 0;
+    edit.OnExit = [&] { ++exits; };
+    focus.SetWindowActive(false);
+    EXPECT_FALSE(focus.Has(edit));
+    EXPECT_EQ(focus.Focused(), &edit);
+    focus.SetWindowActive(true);
+    focus.UserMovedTo(edit);  // the control reports the focus it got back
+    EXPECT_TRUE(focus.Has(edit));
+    EXPECT_EQ(exits, 0);
+    EXPECT_TRUE(platformMoves.empty());
+
+    focus.UserMovedTo(list);
+    EXPECT_EQ(exits, 1);
+    EXPECT_TRUE(focus.Has(list));
+}
+
 TEST_F(FocusTest, AnErrorInTheExitHandlerLeavesTheRuleWorking) {
     focus.UserMovedTo(edit);
     int exits = 0;
