@@ -33,9 +33,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     owner.handle = window.Handle();
     loop.Attach(window);
 
-    // Creation runs before the window is first shown; a box it shows is owned by the hidden window.
+    // Creation and the show event run before the window becomes visible, so that it opens with the
+    // loaded settings; a box either shows is owned by the hidden window and is modal to it.
     form.events().Run([&form] { form.FormCreate(); });
-    window.Show();
     form.events().Run([&form] { form.FormShow(); });
+    window.Show();
     return loop.Run();
 }
