@@ -117,6 +117,7 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         return 0;
     case WM_ACTIVATE: Activated(wParam); return 0;
+    case WM_SETFOCUS: FocusedItself(reinterpret_cast<HWND>(wParam)); return 0;
     case WM_CLOSE:
         form_.events().Run([this] { form_.FormClose(); });
         closing_ = true;
@@ -127,17 +128,25 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 
 // The form learns of each activation before the focus is put back, so that the control's report of
 // the focus finds the window active and is no change. Leaving the window, for another program or
-// for a box of its own, takes the keyboard focus from its controls without a change of focus.
+// for a box of its own, takes the keyboard focus from its controls without a change of focus; so
+// does a minimised window, which keeps the focus for itself.
 void MainWindow::Activated(WPARAM state) {
     if (LOWORD(state) == WA_INACTIVE) {
         HWND focus = GetFocus();
         if (focus && IsChild(window_, focus)) lastFocus_ = focus;
-        form_.focus().SetWindowActive(false);
-        return;
     }
-    if (HIWORD(state)) return;  // minimised: no control has the focus
-    form_.focus().SetWindowActive(true);
-    RestoreFocus();
+    const bool active = LOWORD(state) != WA_INACTIVE && !HIWORD(state);
+    form_.focus().SetWindowActive(active);
+    if (active) RestoreFocus();
+}
+
+// The window itself got the focus, as when it is restored from its icon: the focus goes on to the
+// control that has just lost it to the window.
+void MainWindow::FocusedItself(HWND previous) {
+    if (previous && IsChild(window_, previous)) lastFocus_ = previous;
+    const bool restored = !IsIconic(window_);
+    form_.focus().SetWindowActive(restored);
+    if (restored) RestoreFocus();
 }
 
 // As a dialog does: the focus goes back to the control that had it when the window was left; at

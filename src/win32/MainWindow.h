@@ -30,6 +30,7 @@ private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void Activated(WPARAM state);
+    void FocusedItself(HWND previous);
     void RestoreFocus();
     bool PressEnter(const MSG& message);
     WindowPeer* FocusedPeer() const;
