@@ -89,7 +89,10 @@ void WaitForMessageBox(const Program& program, const std::wstring& expectedText)
 
 std::wstring WaitForErrorBox(const Program& program, const std::wstring& textStart) {
     const std::wstring what = L"the error box " + Show(textStart + L"...");
-    HWND box = WaitForOpenMessageBox(program, what, kPatienceMs);
+    return AnswerErrorBox(WaitForOpenMessageBox(program, what, kPatienceMs), what, textStart);
+}
+
+std::wstring AnswerErrorBox(HWND box, const std::wstring& what, const std::wstring& textStart) {
     const std::wstring text = MessageText(box);
     Expect(text.starts_with(textStart), L"text of " + what + L": got " + Show(text));
     HWND icon = GetDlgItem(box, kMessageIconId);
@@ -100,8 +103,16 @@ std::wstring WaitForErrorBox(const Program& program, const std::wstring& textSta
 }
 
 std::wstring AnswerFileDialog(const Program& program, const std::wstring& path) {
+    return AnswerFileDialog(WaitForOpenFileDialog(program), path);
+}
+
+HWND WaitForOpenFileDialog(const Program& program) {
     HWND box = WaitForBox(program, L"a file dialog");
     Expect(IsFileDialog(box), L"a message box " + Show(MessageText(box)) + L" opened where a file dialog was expected");
+    return box;
+}
+
+std::wstring AnswerFileDialog(HWND box, const std::wstring& path) {
     HWND name = GetDlgItem(box, kFileNameBoxId);
     const std::wstring proposed = TextOf(name);
     SetText(name, path);

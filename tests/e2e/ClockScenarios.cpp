@@ -1,12 +1,18 @@
 // Scenarios of the real-time clock's fields: "System time" keeps them with the computer's clock
-// until a click in the time field stops it, and a typed time of day reaches the date picker.
+// until a click in the time field stops it, pauses while a field has the keyboard focus and runs
+// while another window has it, and a typed time of day reaches the date picker.
 #include "SettingsRulesScenarios.h"
 
+#include <cstdint>
 #include <cstdlib>
 #include <optional>
+#include <vector>
 
+#include "Boxes.h"
 #include "Check.h"
+#include "Folder.h"
 #include "Keyboard.h"
+#include "OtherWindow.h"
 #include "Program.h"
 #include "SettingsPage.h"
 #include "Wait.h"
@@ -15,6 +21,7 @@
 namespace e2e {
 
 using vocset::ControlId;
+using vocset::TextId;
 
 namespace {
 
@@ -24,6 +31,11 @@ constexpr long long kClockSlackSeconds = 2;
 constexpr DWORD kTickPatienceMs = 5000;
 // Long enough for two ticks of a running clock.
 constexpr DWORD kTwoTicksMs = 2500;
+// How long the user leaves the save dialog open: three ticks.
+constexpr DWORD kDialogOpenMs = 3000;
+// Where the settings file holds the date and time: year (high byte first), month, day, hour,
+// minute, second.
+constexpr std::size_t kStoredClockOffset = 0x0C;
 
 long long SecondsOf(const SYSTEMTIME& time) {
     FILETIME file{};
@@ -74,9 +86,41 @@ std::wstring NextTimeText(const Program& program, const std::wstring& shown) {
         kTickPatienceMs);
 }
 
+// The next two ticks each move the time field on, both fields to the computer's time.
+void ExpectTwoTicks(const Program& program, const std::wstring& when) {
+    std::wstring shown = TextOf(program.Control(ControlId::MaskEdit1));
+    for (int tick = 1; tick <= 2; ++tick) {
+        shown = NextTimeText(program, shown);
+        ExpectComputerTime(program, L"after tick " + std::to_wstring(tick) + L" " + when);
+    }
+}
+
 void StartClock(const Program& program) {
     Click(program.Control(ControlId::CheckBox4));
     Click(program.Control(ControlId::CheckBox6));
+}
+
+// The ticks leave the time field alone while the clock runs.
+void ExpectPaused(const Program& program, const std::wstring& when) {
+    HWND time = program.Control(ControlId::MaskEdit1);
+    const std::wstring paused = TextOf(time);
+    ExpectSteady(
+        L"MaskEdit1 (time) " + when, [&] { return TextOf(time) == paused; }, kTwoTicksMs);
+}
+
+// Tab from "System time" round to the time field: unlike a click in it, this leaves the clock running.
+HWND TabIntoTimeField(const Program& program) {
+    HWND time = program.Control(ControlId::MaskEdit1);
+    TabUntilFocused(time);
+    ExpectPaused(program, L"while it has the keyboard focus");
+    return time;
+}
+
+// When the window is active again, the time field has the focus again and the ticks pause.
+void ExpectBackInTimeField(const Program& program, const std::wstring& after) {
+    HWND time = program.Control(ControlId::MaskEdit1);
+    WaitFor(L"the focus back in MaskEdit1 (time) after " + after, [&] { return FocusedWindow(time) == time; });
+    ExpectPaused(program, L"with the focus back in it after " + after);
 }
 
 DateAndTime WithTimeOfDay(DateAndTime value, int hour, int minute, int second) {
@@ -97,11 +141,7 @@ void SystemTimeFollowsClock(const Context& context) {
     HWND time = program.Control(ControlId::MaskEdit1);
     HWND systemTime = program.Control(ControlId::CheckBox6);
     ExpectComputerTime(program, L"right after ticking CheckBox6 (system time)");
-    std::wstring shown = TextOf(time);
-    for (int tick = 1; tick <= 2; ++tick) {
-        shown = NextTimeText(program, shown);
-        ExpectComputerTime(program, L"after tick " + std::to_wstring(tick));
-    }
+    ExpectTwoTicks(program, L"of the running clock");
 
     FocusByClick(time);
     // Out of both clock fields, so that only a stopped clock keeps them still.
@@ -119,6 +159,54 @@ void SystemTimeFollowsClock(const Context& context) {
     ExpectComputerTime(program, L"right after ticking CheckBox6 again");
     NextTimeText(program, TextOf(time));
     ExpectComputerTime(program, L"a tick after ticking CheckBox6 again");
+    program.Close();
+}
+
+// Enter in the time field opens the save dialog; while the dialog has the focus the clock runs on,
+// so the file holds the time of the save, not the time at which the field took the focus.
+void SystemTimeRunsInDialog(const Context& context) {
+    Program program(context);
+    StartClock(program);
+    HWND time = TabIntoTimeField(program);
+    SYSTEMTIME tabbedIn{};
+    GetLocalTime(&tabbedIn);
+
+    PostEnter(time);
+    HWND dialog = WaitForOpenFileDialog(program);
+    ExpectTwoTicks(program, L"with the save dialog open");
+    ExpectSteady(
+        L"the save dialog's being open", [&] { return IsWindow(dialog) != FALSE; }, kDialogOpenMs);
+    AnswerFileDialog(dialog, context.WorkFile(L"duza.ini"));
+    SYSTEMTIME saved{};
+    GetLocalTime(&saved);
+    WaitForMessageBox(program, context.Text(TextId::SettingsWriteCompleted));
+
+    const std::vector<std::uint8_t> file = ReadFileBytes(context.WorkFile(L"duza.ini"));
+    ExpectEqual(static_cast<int>(file.size()), 512, L"size of the saved duza.ini");
+    const std::uint8_t* clock = file.data() + kStoredClockOffset;
+    const DateAndTime stored{256 * clock[0] + clock[1], clock[2], clock[3], clock[4], clock[5], clock[6]};
+    Expect(std::llabs(SecondsOf(stored) - SecondsOf(saved)) <= kClockSlackSeconds,
+           L"bytes 0x0C-0x12 of duza.ini hold " + Show(stored) + L", saved at " + Show(DateAndTimeOf(saved)) +
+               L" (the time field took the focus at " + Show(DateAndTimeOf(tabbedIn)) + L")");
+    ExpectBackInTimeField(program, L"the save");
+    program.Close();
+}
+
+// Another program's window takes the keyboard focus from the time field: the clock runs on while
+// it is active, and pauses again once the user comes back.
+void SystemTimeRunsInBackground(const Context& context) {
+    Program program(context);
+    StartClock(program);
+    HWND time = TabIntoTimeField(program);
+    {
+        OtherWindow other;
+        Activate(other.Handle());
+        WaitFor(L"MaskEdit1 (time) to lose the focus to another program's window",
+                [&] { return FocusedWindow(time) != time; });
+        ExpectTwoTicks(program, L"with another program active");
+        Activate(program.Window());
+    }
+    ExpectBackInTimeField(program, L"switching back from another program");
     program.Close();
 }
 

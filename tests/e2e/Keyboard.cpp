@@ -3,10 +3,15 @@
 #include "Keyboard.h"
 
 #include "Check.h"
+#include "Wait.h"
+#include "Window.h"
 
 namespace e2e {
 
 namespace {
+
+// More than the tab stops of a page.
+constexpr int kMostTabs = 64;
 
 // The repeat count 1 and the key's scan code, as in the keyboard's own messages.
 LPARAM KeyData(WORD virtualKey, bool release) {
@@ -36,5 +41,18 @@ void PostKey(HWND control, WORD virtualKey) {
 }
 
 void PostSelectAll(HWND edit) { Post(edit, EM_SETSEL, 0, -1); }
+
+void TabUntilFocused(HWND control) {
+    for (int press = 0; press < kMostTabs; ++press) {
+        HWND focused = FocusedWindow(control);
+        if (focused == control) return;
+        Expect(focused != nullptr, L"no control has the focus to Tab from");
+        PostKey(focused, VK_TAB);
+        WaitFor(L"Tab to move the focus on from control " + std::to_wstring(GetDlgCtrlID(focused)),
+                [&] { return FocusedWindow(control) != focused; });
+    }
+    Fail(L"Tab did not reach control " + std::to_wstring(GetDlgCtrlID(control)) + L" in " + std::to_wstring(kMostTabs) +
+         L" presses");
+}
 
 }  // namespace e2e

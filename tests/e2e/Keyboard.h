@@ -14,5 +14,8 @@ void PostCharacters(HWND control, const std::wstring& text);
 void PostKey(HWND control, WORD virtualKey);
 // Selects the edit's whole text, in turn with the keys posted before and after it.
 void PostSelectAll(HWND edit);
+// Presses Tab, one press at a time, until `control` has the keyboard focus: a focus move that,
+// unlike a click, runs no handler of the control.
+void TabUntilFocused(HWND control);
 
 }  // namespace e2e

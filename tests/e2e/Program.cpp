@@ -15,6 +15,7 @@ constexpr wchar_t kMainWindowClass[] = L"TForm1";
 
 struct WindowSearch {
     DWORD processId;
+    bool visible;
     HWND found;
 };
 
@@ -23,17 +24,17 @@ BOOL CALLBACK MatchMainWindow(HWND window, LPARAM lParam) {
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
     wchar_t name[64];
-    if (owner != search->processId || !IsWindowVisible(window) || !GetClassNameW(window, name, 64) ||
-        std::wstring(name) != kMainWindowClass) {
+    if (owner != search->processId || (search->visible && !IsWindowVisible(window)) ||
+        !GetClassNameW(window, name, 64) || std::wstring(name) != kMainWindowClass) {
         return TRUE;
     }
     search->found = window;
     return FALSE;
 }
 
-// The process's visible TForm1 window, whatever its title.
-HWND VisibleMainWindow(DWORD processId) {
-    WindowSearch search{processId, nullptr};
+// The process's TForm1 window, whatever its title; with `visible`, only a visible one.
+HWND MainWindowOf(DWORD processId, bool visible) {
+    WindowSearch search{processId, visible, nullptr};
     EnumWindows(MatchMainWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
@@ -47,18 +48,37 @@ std::wstring TitleOf(HWND window) {
 }  // namespace
 
 Program::Program(const Context& context) : context_(context) {
-    std::wstring commandLine = L"\"" + context.programPath + L"\"";
+    Start();
+    WaitUntilShown();
+}
+
+Program::Program(const Context& context, BeforeShown) : context_(context) {
+    Start();
+    window_ = WaitForMainWindow(false);
+}
+
+void Program::Start() {
+    std::wstring commandLine = L"\"" + context_.programPath + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    if (!CreateProcessW(context.programPath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        context.workFolder.c_str(), &startup, &process_.info)) {
-        Fail(L"cannot start " + Show(context.programPath) + L" (error " + std::to_wstring(GetLastError()) + L")");
+    if (!CreateProcessW(context_.programPath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        context_.workFolder.c_str(), &startup, &process_.info)) {
+        Fail(L"cannot start " + Show(context_.programPath) + L" (error " + std::to_wstring(GetLastError()) + L")");
     }
-    window_ = WaitFor(L"the main window (class TForm1) of vocset.exe", [&] {
+}
+
+HWND Program::WaitForMainWindow(bool visible) {
+    return WaitFor(std::wstring(visible ? L"the shown" : L"the") + L" main window (class TForm1) of vocset.exe", [&] {
         Expect(process_.Running(), L"vocset.exe ended before its main window appeared");
-        return VisibleMainWindow(process_.info.dwProcessId);
+        return MainWindowOf(process_.info.dwProcessId, visible);
     });
-    const std::wstring title = context.Text(vocset::TextId::AppTitle);
+}
+
+void Program::WaitUntilShown() {
+    const HWND shown = WaitForMainWindow(true);
+    Expect(!window_ || shown == window_, L"vocset.exe showed another main window than the one it made first");
+    window_ = shown;
+    const std::wstring title = context_.Text(vocset::TextId::AppTitle);
     ExpectEqual(TitleOf(window_), title, L"title of the main window");
     Expect(FindWindowW(kMainWindowClass, title.c_str()) == window_,
            L"FindWindow(TForm1, title) finds another window than the program's");

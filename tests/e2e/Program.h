@@ -12,6 +12,11 @@ class Program {
 public:
     // Starts the program and waits until its main window, with the variant's title, is shown.
     explicit Program(const Context& context);
+    // Starts the program and waits only until its main window exists, shown or not: for what
+    // start-up does before the window is shown. WaitUntilShown then waits for the rest.
+    struct BeforeShown {};
+    Program(const Context& context, BeforeShown);
+    void WaitUntilShown();
     ~Program();
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
@@ -24,6 +29,10 @@ public:
     void Close();
 
 private:
+    void Start();
+    // The process's main window: the visible one, or any.
+    HWND WaitForMainWindow(bool visible);
+
     // The started process; ended on destruction if still running, also when the constructor fails.
     struct ChildProcess {
         PROCESS_INFORMATION info{};

@@ -145,6 +145,57 @@ const std::vector<Expected> kUntouchedControls = {
 };
 const DateAndTime kUntouchedPicker = {2010, 1, 1, 0, 0, 0};
 
+// An untouched window's save with the file size, the encryption, the password and the clock
+// changed, and 2016-`month`-`day` 9:07:00 as its date, which must be one that does not exist; the
+// alarms and voice activation on, which only the steps after the date would show.
+std::vector<ImageField> DateErrorImage(int month, int day) {
+    return WithFields(UntouchedWindowFields(), {
+                                                   {L"size of recording file (50 Mb)", 0x07, {0}},
+                                                   {L"sound encryption (on)", 0x08, {1}},
+                                                   {L"password (777)", 0x09, {0x09, 0x03}},
+                                                   {L"set the recorder's clock (on)", 0x0B, {1}},
+                                                   {L"year 2016", 0x0C, {0x07, 0xE0}},
+                                                   {L"month", 0x0E, {Byte(month)}},
+                                                   {L"day", 0x0F, {Byte(day)}},
+                                                   {L"hour, minute, second", 0x10, {9, 7, 0}},
+                                                   {L"alarm mode (clocks)", 0x13, {1}},
+                                                   {L"voice activation (on)", 0x3D, {0x55}},
+                                               });
+}
+
+// A DateErrorImage shown in a window that showed no image before: the settings before the date,
+// the window's defaults from the date on.
+void ExpectShownUpToTheDate(const Program& program, const std::wstring& when) {
+    ExpectControls(program,
+                   {{.id = ComboBoxId(2), .selection = 0},
+                    {.id = ControlId::CheckBox3, .ticked = true},
+                    {.id = ControlId::Edit1, .enabled = true, .text = L"777"},
+                    {.id = ControlId::CheckBox4, .ticked = true},
+                    {.id = ControlId::MaskEdit1, .enabled = true, .text = L"  :  :  "},
+                    {.id = ControlId::CheckBox5, .ticked = false},
+                    {.id = ControlId::CheckBox1, .ticked = false}},
+                   when);
+    ExpectEqual(PickerValue(program), kUntouchedPicker, L"DateTimePicker1's value " + when);
+}
+
+// A box that start-up shows, seen while the main window is still hidden; returned open.
+HWND WaitForBoxBeforeWindow(const Program& program, const std::wstring& what) {
+    HWND box = WaitForOpenMessageBox(program, what, kPatienceMs);
+    Expect(!IsShown(program.Window()), L"the main window is shown while " + what + L" is open");
+    return box;
+}
+
+// Once start-up's box is closed the window is shown, active, with the focus on its first control.
+void ExpectWindowShownAfterBox(Program& program, const std::wstring& what) {
+    program.WaitUntilShown();
+    ExpectNoBox(program);
+    HWND pages = program.Control(ControlId::PageControl1);
+    WaitFor(L"the focus on PageControl1 once the window is shown after " + what,
+            [&] { return FocusedWindow(pages) == pages; });
+    ExpectEqual(ActiveWindow(program.Window()) == program.Window(), true,
+                L"the main window active once it is shown after " + what);
+}
+
 }  // namespace
 
 // A "duza.ini" in the program's folder at start-up is shown when the window appears, its date as
@@ -157,6 +208,38 @@ void SettingsShownAtStart(const Context& context) {
         ExpectChosenSettingsShown(program, clock, L"at start-up with the clock at " + Show(clock));
         program.Close();
     }
+}
+
+// A "duza.ini" whose date does not exist: the error box comes before the window is shown, modal
+// to it, and the window then opens showing the settings before the date.
+void InvalidDateBoxBeforeWindow(const Context& context) {
+    WriteFileBytes(context.WorkFile(L"duza.ini"), SettingsImageOf(DateErrorImage(13, 5)));
+    Program program(context, Program::BeforeShown{});
+    const std::wstring what = L"the error box for month 13";
+    HWND box = WaitForBoxBeforeWindow(program, what);
+    ExpectEqual(IsEnabled(program.Window()), false, L"the main window enabled while " + what + L" is open");
+    ExpectEqual(AnswerErrorBox(box, what, L"''"), std::wstring(L"''5.13.2016 9:7:0'' is not a valid date and time."),
+                L"text of " + what);
+    ExpectWindowShownAfterBox(program, what);
+    ExpectShownUpToTheDate(program, L"at start-up after the date error");
+    program.Close();
+}
+
+// A "duza.ini" with the alarms on and the clock off: the alarms' rule asks for the clock before
+// the window is shown, and the window then opens showing the whole image, the clock ticked.
+void ClockBoxBeforeWindow(const Context& context) {
+    const DateAndTime clock{2016, 3, 5, 9, 7, 0};
+    WriteFileBytes(
+        context.WorkFile(L"duza.ini"),
+        SettingsImageOf(WithFields(ChosenSettings(clock), {{L"set the recorder's clock (off)", 0x0B, {0}}})));
+    Program program(context, Program::BeforeShown{});
+    const std::wstring what = L"the message asking for the clock";
+    HWND box = WaitForBoxBeforeWindow(program, what);
+    ExpectEqual(MessageText(box), context.Text(TextId::PleaseSetupClock), L"text of " + what);
+    PressOk(box, what);
+    ExpectWindowShownAfterBox(program, what);
+    ExpectChosenSettingsShown(program, clock, L"at start-up after " + what);
+    program.Close();
 }
 
 // "Read configuration file" stops a running clock and shows the chosen file; its save writes the
@@ -199,19 +282,7 @@ void ReadSettingsRefused(const Context& context) {
     const std::wstring otherName = MadeFolder(context, L"named") + L"\\other.ini";
     WriteFileBytes(otherName, chosenImage);
     const std::wstring february = MadeFolder(context, L"february") + L"\\duza.ini";
-    const std::vector<ImageField> februaryFields = {
-        {L"size of recording file (50 Mb)", 0x07, {0}},
-        {L"sound encryption (on)", 0x08, {1}},
-        {L"password (777)", 0x09, {0x09, 0x03}},
-        {L"set the recorder's clock (on)", 0x0B, {1}},
-        {L"year 2016", 0x0C, {0x07, 0xE0}},
-        {L"month", 0x0E, {2}},
-        {L"day", 0x0F, {30}},
-        {L"hour, minute, second", 0x10, {9, 7, 0}},
-        {L"alarm mode (clocks)", 0x13, {1}},
-        {L"voice activation (on)", 0x3D, {0x55}},
-    };
-    WriteFileBytes(february, SettingsImageOf(WithFields(UntouchedWindowFields(), februaryFields)));
+    WriteFileBytes(february, SettingsImageOf(DateErrorImage(2, 30)));
 
     Program program(context);
     const struct {
@@ -235,16 +306,7 @@ void ReadSettingsRefused(const Context& context) {
     ExpectEqual(WaitForErrorBox(program, L"''"), std::wstring(L"''30.2.2016 9:7:0'' is not a valid date and time."),
                 L"text of the error box for 30 February");
     ExpectNoBox(program);
-    ExpectControls(program,
-                   {{.id = ComboBoxId(2), .selection = 0},
-                    {.id = ControlId::CheckBox3, .ticked = true},
-                    {.id = ControlId::Edit1, .enabled = true, .text = L"777"},
-                    {.id = ControlId::CheckBox4, .ticked = true},
-                    {.id = ControlId::MaskEdit1, .enabled = true, .text = L"  :  :  "},
-                    {.id = ControlId::CheckBox5, .ticked = false},
-                    {.id = ControlId::CheckBox1, .ticked = false}},
-                   L"after the date error");
-    ExpectEqual(PickerValue(program), kUntouchedPicker, L"DateTimePicker1's value after the date error");
+    ExpectShownUpToTheDate(program, L"after the date error");
 
     SaveSettingsAs(program, context.WorkFile(L"duza.ini"));
     ExpectSettingsImage(ReadFileBytes(context.WorkFile(L"duza.ini")),

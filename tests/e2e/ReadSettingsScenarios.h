@@ -6,6 +6,8 @@
 namespace e2e {
 
 void SettingsShownAtStart(const Context& context);
+void InvalidDateBoxBeforeWindow(const Context& context);
+void ClockBoxBeforeWindow(const Context& context);
 void ReadSettingsFile(const Context& context);
 void ReadSettingsRefused(const Context& context);
 

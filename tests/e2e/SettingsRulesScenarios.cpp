@@ -6,6 +6,7 @@
 #include "Check.h"
 #include "Folder.h"
 #include "Keyboard.h"
+#include "OtherWindow.h"
 #include "Program.h"
 #include "SettingsImageExpectation.h"
 #include "SettingsPage.h"
@@ -215,6 +216,31 @@ void EnterInPasswordSaves(const Context& context) {
                                         {L"password (65536 by its low 16 bits)", 0x09, {0, 0}}}));
     WaitFor(L"the focus back in Edit1 after the save", [&] { return Focused(password); });
     ExpectEqual(TextOf(password), std::wstring(L"65536"), L"Edit1 (password) after the save");
+    program.Close();
+}
+
+// Switching to another program and back, or minimising the window and restoring it, with a value
+// above the range in the password field, is no move of the focus: no message, and the focus back in
+// the field; leaving it then checks the range.
+void PasswordKeptAcrossSwitching(const Context& context) {
+    Program program(context);
+    HWND password = TypePassword(program, L"65536", L"65536");
+    MinimiseAndRestore(program.Window());
+    WaitFor(L"the focus back in Edit1 after restoring the window", [&] { return Focused(password); });
+    ExpectNoBox(program);
+    {
+        OtherWindow other;
+        Activate(other.Handle());
+        WaitFor(L"Edit1 (password) to lose the focus to another program's window", [&] { return !Focused(password); });
+        ExpectNoBox(program);
+        Activate(program.Window());
+    }
+    WaitFor(L"the focus back in Edit1 after switching back", [&] { return Focused(password); });
+    ExpectNoBox(program);
+
+    PostKey(password, VK_TAB);
+    WaitForMessageBox(program, context.Text(TextId::EnterNumberInRange));
+    WaitFor(L"the focus back in Edit1 after the message", [&] { return Focused(password); });
     program.Close();
 }
 

@@ -12,8 +12,11 @@ void AlarmCountSaved(const Context& context);
 void PasswordKeepsDigits(const Context& context);
 void PasswordRangeOnLeaving(const Context& context);
 void EnterInPasswordSaves(const Context& context);
+void PasswordKeptAcrossSwitching(const Context& context);
 // The real-time clock's fields (ClockScenarios.cpp)
 void SystemTimeFollowsClock(const Context& context);
+void SystemTimeRunsInDialog(const Context& context);
+void SystemTimeRunsInBackground(const Context& context);
 void TypedTimeSetsPicker(const Context& context);
 
 }  // namespace e2e

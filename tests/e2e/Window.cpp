@@ -24,13 +24,18 @@ BOOL CALLBACK MatchControl(HWND window, LPARAM lParam) {
     return FALSE;
 }
 
-}  // namespace
-
-HWND FocusedWindow(HWND window) {
+GUITHREADINFO ThreadInfoOf(HWND window) {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
-    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return {};
+    return info;
 }
+
+}  // namespace
+
+HWND FocusedWindow(HWND window) { return ThreadInfoOf(window).hwndFocus; }
+
+HWND ActiveWindow(HWND window) { return ThreadInfoOf(window).hwndActive; }
 
 HWND FindControl(HWND window, vocset::ControlId id) {
     ControlSearch search{vocset::IdNumber(id), nullptr};
@@ -103,6 +108,13 @@ void PostEnter(HWND control) {
     constexpr LPARAM kEnterScanCode = 0x1C << 16;
     PostMessageW(control, WM_KEYDOWN, VK_RETURN, kEnterScanCode | 1);
     PostMessageW(control, WM_KEYUP, VK_RETURN, kEnterScanCode | 1 | (3u << 30));
+}
+
+void MinimiseAndRestore(HWND window) {
+    PostMessageW(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    WaitFor(L"the main window to be minimised", [&] { return IsIconic(window) != FALSE; });
+    PostMessageW(window, WM_SYSCOMMAND, SC_RESTORE, 0);
+    WaitFor(L"the main window to be restored", [&] { return IsIconic(window) == FALSE; });
 }
 
 }  // namespace e2e

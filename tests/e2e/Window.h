@@ -26,8 +26,9 @@ bool IsEnabled(HWND window);
 std::vector<std::wstring> ComboItems(HWND comboBox);
 int ComboSelection(HWND comboBox);
 int CurrentPage(HWND tabControl);
-// The window that has the keyboard focus in the thread that owns `window`.
+// The window that has the keyboard focus in the thread that owns `window`, and its active window.
 HWND FocusedWindow(HWND window);
+HWND ActiveWindow(HWND window);
 
 // Switches pages as a click on the tab does, notifying the program.
 void ShowPage(HWND tabControl, int index);
@@ -37,5 +38,8 @@ void PostClick(HWND button);
 void FocusByClick(HWND control);
 // Presses and releases Enter, with no modifier, in the focused control.
 void PostEnter(HWND control);
+// Minimises the top-level window, as its caption's button does, and restores it, as a click on
+// its icon does, waiting for each.
+void MinimiseAndRestore(HWND window);
 
 }  // namespace e2e
