@@ -36,6 +36,9 @@ bool DecryptBlock(DecoderState& state, std::span<std::uint8_t> block, std::int32
 }
 
 namespace {
+// How a run of the file loop ends.
+enum class RunEnd { SourceEnded, Stopped, PartialLastBlock, WriteFailed };
+
 // One run of the file loop. The transformed blocks wait in the chunk that was read and go out in one
 // write when the chunk is used up or the run ends, so that the target holds exactly the blocks
 // transformed before the run ends, however it ends. A write that stores less ends the run as a failed
@@ -45,9 +48,10 @@ public:
     DecryptionRun(DecoderState& state, FileStream& source, FileStream& target, const BlockLoopHooks& hooks)
         : state_(state), blocks_(source), target_(target), length_(source.Size()), hooks_(hooks) {}
 
+    // True only when the source has ended with every block stored.
     bool Run() {
         try {
-            return Loop();
+            return Loop() == RunEnd::SourceEnded;
         } catch (...) {
             WriteWaitingBlocks();
             throw;
@@ -55,25 +59,24 @@ public:
     }
 
 private:
-    // The result as the loop ends: a write that falls short ends the run with True, as a failed write
-    // does, and so does the end of the source.
-    bool Loop() {
+    RunEnd Loop() {
         state_.blockIndex = 0;
         for (bool first = true;; first = false) {
-            if (!MayReadNextBlock(hooks_, first)) return !WriteWaitingBlocks();
+            if (!MayReadNextBlock(hooks_, first)) return EndAfterWaitingBlocks(RunEnd::Stopped);
             const std::span<std::uint8_t> block = blocks_.Next();
-            if (block.empty()) {
-                WriteWaitingBlocks();
-                return true;
-            }
-            if (!DecryptBlock(state_, block, static_cast<std::int32_t>(block.size()))) return !WriteWaitingBlocks();
+            if (block.empty()) return EndAfterWaitingBlocks(RunEnd::SourceEnded);
+            if (!DecryptBlock(state_, block, static_cast<std::int32_t>(block.size())))
+                return EndAfterWaitingBlocks(RunEnd::PartialLastBlock);
             keyStates_[waiting_++] = state_.keyState;
             written_ += static_cast<std::int64_t>(kBlockSize);
             hooks_.setProgress(ProgressPercent(written_, length_));
             ++state_.blockIndex;
-            if (blocks_.AtChunkEnd() && !WriteWaitingBlocks()) return true;
+            if (blocks_.AtChunkEnd() && !WriteWaitingBlocks()) return RunEnd::WriteFailed;
         }
     }
+
+    // The blocks still waiting were handled before the run came to its end: their failed write ends it.
+    RunEnd EndAfterWaitingBlocks(RunEnd end) { return WriteWaitingBlocks() ? end : RunEnd::WriteFailed; }
 
     // Writes the blocks transformed since the last write. When the target stores fewer bytes, leaves the
     // block index, the key state and the progress as a failed write of the first block not stored leaves

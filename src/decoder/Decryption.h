@@ -22,10 +22,10 @@ void SeedKeyState(DecoderState& state, std::uint16_t seed);
 bool DecryptBlock(DecoderState& state, std::span<std::uint8_t> block, std::int32_t length);
 
 // Decrypts the source into the target block by block, reading and writing a chunk of blocks at a time.
-// True when the source delivers no further byte or the target stores fewer than it is given (the
-// run then ends at the first block not stored); false after Stop or at a last block shorter than 4096
-// bytes, which is not written. The errors of opening the source and creating the target reach the
-// caller.
+// True when the source delivers no further byte and every block was stored. False after Stop, at a last
+// block shorter than 4096 bytes, which is not written, and when the target stores fewer bytes than it
+// is given (a full disk): the run then ends at the first block not stored whole, and the target keeps
+// what was stored. The errors of opening the source and creating the target reach the caller.
 bool DecryptRecording(DecoderState& state, const std::string& source, const std::string& target, FileSystem& files,
                       const BlockLoopHooks& hooks);
 

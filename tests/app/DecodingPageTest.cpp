@@ -175,6 +175,27 @@ TEST_F(DecodingPageTest, ARecordingEndingInAPartialBlockFailsToDecrypt) {
     EXPECT_FALSE(Running());
 }
 
+// A target on a disk that fills up: a failed decryption, not a recording that fails its check.
+TEST_F(DecodingPageTest, ADecryptionOntoAFullDiskShowsOnlyTheDecryptionError) {
+    struct Case {
+        std::int64_t room;  // bytes the disk takes
+        bool failWholeWrite;
+        std::size_t held;  // bytes the target keeps
+    };
+    const Case cases[] = {{2 * 4096 + 100, false, 2 * 4096 + 100}};
+    for (const Case& c : cases) {
+        PrepareEncrypted("7", 7);
+        fixture.files.writeBudget = c.room;
+        fixture.files.failWholeMove = c.failWholeWrite;
+        fixture.messages.messages.clear();
+        Start();
+        EXPECT_EQ(fixture.messages.messages, Texts{"An error occurred while performing the decryption operation"});
+        EXPECT_EQ(ReadBytes("out.wav"), Bytes(plain.begin(), plain.begin() + static_cast<std::ptrdiff_t>(c.held)));
+        EXPECT_FALSE(fixture.files.FileExists("out.txt"));
+        EXPECT_FALSE(Running());
+    }
+}
+
 TEST_F(DecodingPageTest, ChecksTheSignatureOfAWavRecording) {
     struct Case {
         bool valid;

@@ -256,8 +256,8 @@ INSTANTIATE_TEST_SUITE_P(
         SourceEndCase{"ReadFailing", kLongSource * 4096, kInSecondChunk * 4096 + 100, true, true, kChunkBlocks}),
     [](const ::testing::TestParamInfo<SourceEndCase>& info) { return std::string(info.param.name); });
 
-// A target that stores fewer bytes than it is given: the run ends as a failed write of the first block
-// not stored would have ended it, block by block.
+// A target that stores fewer bytes than it is given (a full disk): the decryption fails, ending as a
+// failed write of the first block not stored would have ended it, block by block.
 struct ShortWriteCase {
     const char* name;
     std::int64_t budget;  // bytes the target takes in all
@@ -268,14 +268,14 @@ struct ShortWriteCase {
 class DecryptRecordingShortWriteTest : public DecryptRecordingTest,
                                        public ::testing::WithParamInterface<ShortWriteCase> {};
 
-TEST_P(DecryptRecordingShortWriteTest, EndsAsAFailedWriteOfTheFirstBlockNotStored) {
+TEST_P(DecryptRecordingShortWriteTest, FailsAsAFailedWriteOfTheFirstBlockNotStored) {
     const ShortWriteCase& write = GetParam();
     const Bytes source =
         MakeBlockRecording({.size = kLongSource * kBlockSize, .riffSize = kEarlyInSecondChunk * 4096 - 8});
     files.writeBudget = write.budget;
     files.failWholeMove = write.failWholeWrite;
     DecoderState state = SeededState(99);
-    EXPECT_TRUE(Decrypt(state, source));
+    EXPECT_FALSE(Decrypt(state, source));
 
     // The target holds what it stored and nothing written after it.
     const Bytes expected = ReferenceDecrypt(source, 99).bytes;
@@ -284,12 +284,15 @@ TEST_P(DecryptRecordingShortWriteTest, EndsAsAFailedWriteOfTheFirstBlockNotStore
     // The failed block was transformed and counted, with nothing stored.
     EXPECT_EQ(state.blockIndex, static_cast<std::int32_t>(write.failed + 1));
     EXPECT_EQ(state.keyState, ReferenceDecrypt(FirstBlocks(source, write.failed + 1), 99).keyState);
-    const std::vector<int> before = ProgressOfBlocks(write.failed, source.size());
-    ASSERT_GT(loop.progress.size(), before.size());
-    EXPECT_EQ(
-        std::vector<int>(loop.progress.begin(), loop.progress.begin() + static_cast<std::ptrdiff_t>(before.size())),
-        before);
-    EXPECT_EQ(loop.LastProgress(), before.back());
+    EXPECT_EQ(state.recorderLow, 0x01020304u);
+    // The blocks of the failed block's chunk were handled, with their messages, Stop tests and progress,
+    // before the chunk was written; the progress then goes back to the blocks stored.
+    const std::size_t handled = std::min((write.failed / kChunkBlocks + 1) * kChunkBlocks, kLongSource);
+    std::vector<int> progress = ProgressOfBlocks(handled, source.size());
+    progress.push_back(ProgressOfBlocks(write.failed, source.size()).back());
+    EXPECT_EQ(loop.progress, progress);
+    EXPECT_EQ(loop.pumps.size(), handled);
+    EXPECT_EQ(loop.stopTests, static_cast<int>(handled));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -298,7 +301,9 @@ INSTANTIATE_TEST_SUITE_P(
                       ShortWriteCase{"PartOfABlockInTheFirstChunk", 4096 + 100, false, 1},
                       ShortWriteCase{"SecondChunkStoresNothing", kChunkBlocks * 4096, false, kChunkBlocks},
                       ShortWriteCase{"PartOfTheSecondChunk", kInSecondChunk * 4096 + 100, false, kInSecondChunk},
-                      ShortWriteCase{"SecondChunkFailing", kInSecondChunk * 4096 + 100, true, kChunkBlocks}),
+                      ShortWriteCase{"SecondChunkFailing", kInSecondChunk * 4096 + 100, true, kChunkBlocks},
+                      ShortWriteCase{"PartOfTheLastChunk", (2 * kChunkBlocks + 50) * 4096 + 7, false,
+                                     2 * kChunkBlocks + 50}),
     [](const ::testing::TestParamInfo<ShortWriteCase>& info) { return std::string(info.param.name); });
 
 TEST_F(DecryptRecordingTest, OpenAndCreateErrorsReachTheCallerWithBothFilesClosed) {

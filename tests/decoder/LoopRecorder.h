@@ -14,6 +14,7 @@ struct LoopRecorder {
     int stopAtPump = -1;  // Stop is pressed while messages are processed before this block (0 = first)
     std::function<void(int pump)> whilePumping;
     bool stopped = false;
+    int stopTests = 0;
 
     BlockLoopHooks Hooks() {
         return {[this](PumpMode mode) {
@@ -22,7 +23,11 @@ struct LoopRecorder {
                     if (pump == stopAtPump) stopped = true;
                     if (whilePumping) whilePumping(pump);
                 },
-                [this] { return stopped; }, [this](int position) { progress.push_back(position); }};
+                [this] {
+                    ++stopTests;
+                    return stopped;
+                },
+                [this](int position) { progress.push_back(position); }};
     }
     int LastProgress() const { return progress.empty() ? -1 : progress.back(); }
 };
