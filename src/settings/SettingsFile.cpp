@@ -1,26 +1,13 @@
 // Reading and writing the settings file.
 #include "settings/SettingsFile.h"
 
+#include "widgets/WriteFileWhole.h"
+
 namespace vocset {
 
 bool WriteSettingsFile(const std::string& fileName, const SettingsPage& page, SettingsImage& image, FileSystem& files) {
     BuildSettingsImage(page, image);
-
-    std::string temporaryName;
-    auto stream = files.CreateTemporaryBeside(fileName, temporaryName);
-    const bool complete = stream->Write(image.bytes) == kImageSize;
-    stream.reset();
-    if (!complete) {
-        files.Remove(temporaryName);
-        return false;
-    }
-    try {
-        files.MoveReplacing(temporaryName, fileName);
-    } catch (...) {
-        files.Remove(temporaryName);
-        throw;
-    }
-    return true;
+    return WriteFileWhole(files, fileName, [&](FileStream& stream) { return stream.Write(image.bytes) == kImageSize; });
 }
 
 bool ReadSettingsFile(const std::string& fileName, SettingsImage& image, FileSystem& files) {
