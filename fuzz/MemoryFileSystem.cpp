@@ -62,14 +62,18 @@ std::unique_ptr<FileStream> MemoryFileSystem::Create(const std::string& path) {
 }
 
 std::unique_ptr<FileStream> MemoryFileSystem::CreateTemporaryBeside(const std::string& target, std::string& name) {
-    name = target + ".tmp";
-    return Create(name);
+    for (int attempt = 0;; ++attempt) {
+        name = target + "." + std::to_string(attempt) + ".tmp";
+        if (!FileExists(name)) return Create(name);
+    }
 }
 
 void MemoryFileSystem::MoveReplacing(const std::string& from, const std::string& to) {
-    if (open_.count(to) != 0) throw CannotCreateFile(to, "Sharing violation.");
-    files[to] = std::move(files[from]);
+    if (!FileExists(from)) throw CannotCreateFile(to, "The system cannot find the file specified.");
+    if (open_.count(from) != 0 || open_.count(to) != 0) throw CannotCreateFile(to, "Sharing violation.");
+    std::vector<std::uint8_t> bytes = std::move(files[from]);
     files.erase(from);
+    files[to] = std::move(bytes);
 }
 
 }  // namespace vocset::fuzzing

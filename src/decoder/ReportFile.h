@@ -13,8 +13,11 @@ namespace vocset {
 // without one gets them appended.
 std::string ReportFileName(const std::string& fileName, const std::string& extension);
 
-// Creates or empties the file and writes the lines, each followed by CR LF, in the ANSI code page with
-// no byte-order mark. False when the file cannot be created or not every byte is stored.
+// Writes the lines, each followed by CR LF, in the ANSI code page with no byte-order mark, to a new file
+// beside the report's name, which then replaces a report of that name; a save that fails leaves no new
+// file and an older report as it was. False when the new file cannot be created, not every byte is
+// stored, or the move fails: a file of the report's name that is held open (the recording itself when
+// it is named so) or read-only is not replaced.
 bool SaveReport(FileSystem& files, Locale& locale, const std::string& reportName,
                 const std::vector<std::string>& lines);
 

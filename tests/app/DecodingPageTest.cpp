@@ -215,6 +215,29 @@ TEST_F(DecodingPageTest, ChecksTheSignatureOfAWavRecording) {
     }
 }
 
+// A report that the disk cannot take is told before the verdict, and leaves no report, or an older
+// one as it was.
+TEST_F(DecodingPageTest, AReportThatCannotBeStoredIsToldAndLeavesNoReport) {
+    WriteBytes("r.wav", MakeRecording());
+    form.Edit2.SetText("r.wav");
+    fixture.files.writeBudget = 10;
+    fixture.files.failWholeMove = true;
+    const Texts told = {"Unable to write data to a file r.txt",
+                        "Signature of the file r.wav is valid.\r\nNumber of audio recorder: 123456789ABCDEF0"};
+    Start();
+    EXPECT_EQ(fixture.messages.messages, told);
+    EXPECT_EQ(fixture.folder.Names(), Texts{"r.wav"});
+
+    const Bytes older = {'o', 'l', 'd'};
+    WriteBytes("r.txt", older);
+    fixture.messages.messages.clear();
+    Start();
+    EXPECT_EQ(fixture.messages.messages, told);
+    EXPECT_EQ(ReadBytes("r.txt"), older);
+    EXPECT_EQ(fixture.folder.Names().size(), 2u);
+    EXPECT_FALSE(Running());
+}
+
 // The messages name source and target by their bare names. (Here a name with a backslash is one
 // file in the current folder; the program takes the text before it for a folder, as on Windows.)
 TEST_F(DecodingPageTest, MessagesNameTheFilesWithoutFolders) {

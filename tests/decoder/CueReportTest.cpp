@@ -1,5 +1,6 @@
 // The report's lines in both languages, its text routines, its file name and its saved bytes.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "decoder/CueReport.h"
 #include "decoder/ReportFile.h"
@@ -126,6 +127,8 @@ TEST_F(SaveReportTest, AReportOfManyLinesIsStoredWholeAndItsLastShortWriteFailsI
     // Every byte but the last one stored: the write that falls short is the last of several.
     files.writeBudget = static_cast<std::int64_t>(expected.size()) - 1;
     EXPECT_FALSE(SaveReport(files, cyrillic, "r.txt", lines));
+    EXPECT_EQ(testing::ReadBytes("r.txt"), expected);
+    EXPECT_EQ(folder.Names(), (std::vector<std::string>{"r.txt"}));
 }
 
 TEST_F(SaveReportTest, AWriteThatFailsBeforeTheLastFailsTheSaveThoughTheLastIsStored) {
@@ -146,6 +149,54 @@ TEST_F(SaveReportTest, FailsWhenTheFileCannotBeCreatedOrNotEveryByteIsStored) {
     }
     files.writeBudget = 3;
     EXPECT_FALSE(SaveReport(files, locale, "r.txt", {"line"}));
+}
+
+// A save that fails, with an older report of that name: the older report stays as it was, and no new
+// file is left beside it.
+struct FailedSaveCase {
+    const char* name;
+    std::int64_t writeBudget;  // bytes the disk takes; -1: any number
+    bool failWholeWrite;       // the write that meets the budget stores nothing at all
+    bool heldOpen;             // the older report is held open elsewhere
+    bool readOnly;             // the older report is read-only
+    bool failMoves;            // the new file cannot be moved over the older one
+};
+
+class FailedSaveReportTest : public SaveReportTest, public ::testing::WithParamInterface<FailedSaveCase> {};
+
+TEST_P(FailedSaveReportTest, LeavesTheOlderReportAsItWasAndNoNewFile) {
+    const FailedSaveCase& save = GetParam();
+    const std::vector<std::uint8_t> older = {'o', 'l', 'd', '\r', '\n'};
+    testing::WriteBytes("r.txt", older);
+    if (save.readOnly) ::chmod("r.txt", 0444);
+    files.writeBudget = save.writeBudget;
+    files.failWholeMove = save.failWholeWrite;
+    files.failMoves = save.failMoves;
+    testing::FakeLocale locale;
+    {
+        const auto held = save.heldOpen ? files.OpenRead("r.txt") : nullptr;
+        // 80,000 bytes: a first piece of 65,600 bytes, then one of 14,400.
+        EXPECT_FALSE(SaveReport(files, locale, "r.txt", Lines(1000, std::string(78, 'x'))));
+    }
+    EXPECT_EQ(testing::ReadBytes("r.txt"), older);
+    EXPECT_EQ(folder.Names(), (std::vector<std::string>{"r.txt"}));
+    EXPECT_EQ(files.openStreams(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, FailedSaveReportTest,
+    ::testing::Values(FailedSaveCase{"DiskFull", 0, false, false, false, false},
+                      FailedSaveCase{"FirstPieceStoredTheNextCut", 70000, false, false, false, false},
+                      FailedSaveCase{"FirstPieceStoredTheNextRefused", 70000, true, false, false, false},
+                      FailedSaveCase{"ReportHeldOpen", -1, false, true, false, false},
+                      FailedSaveCase{"ReportReadOnly", -1, false, false, true, false},
+                      FailedSaveCase{"MoveRefused", -1, false, false, false, true}),
+    [](const ::testing::TestParamInfo<FailedSaveCase>& info) { return std::string(info.param.name); });
+
+TEST_F(SaveReportTest, AFolderThatTakesNoNewFileFailsTheSave) {
+    testing::FakeLocale locale;
+    EXPECT_FALSE(SaveReport(files, locale, "missing/r.txt", {"line"}));
+    EXPECT_TRUE(folder.Names().empty());
 }
 
 }  // namespace

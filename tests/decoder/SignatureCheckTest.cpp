@@ -177,6 +177,7 @@ TEST_F(CheckSignatureTest, ARecordingNamedTxtCannotTakeItsReportAndIsLeftUnchang
     EXPECT_TRUE(Check(bytes, "rec.txt"));
     EXPECT_EQ(messages.messages, (std::vector<std::string>{"Unable to write data to a file rec.txt"}));
     EXPECT_EQ(ReadBytes("rec.txt"), bytes);
+    EXPECT_EQ(folder.Names(), (std::vector<std::string>{"rec.txt"}));
 }
 
 TEST_F(CheckSignatureTest, AShortWriteOfTheReportIsAFailedSaveInTheLanguageOfTheTexts) {
@@ -186,6 +187,7 @@ TEST_F(CheckSignatureTest, AShortWriteOfTheReportIsAFailedSaveInTheLanguageOfThe
     EXPECT_TRUE(Check(MakeBlockRecording({}), path));
     EXPECT_EQ(messages.messages,
               (std::vector<std::string>{"Невозможно записать данные в файл " + folder.File("r.txt")}));
+    EXPECT_FALSE(files.FileExists("r.txt"));
 }
 
 TEST_F(CheckSignatureTest, AMissingRecordingIsAnOpenErrorWithNoReport) {
