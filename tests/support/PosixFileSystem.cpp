@@ -32,7 +32,8 @@ public:
         owner_.open_.erase(path_);
     }
     std::size_t Read(std::span<std::uint8_t> buffer) override {
-        std::size_t wanted = buffer.size();
+        ++owner_.reads;
+        std::size_t wanted = WantedPastPassingFault(owner_.passingReadFaultAt, buffer.size());
         if (owner_.readLimit >= 0) {
             const std::int64_t readable = std::max<std::int64_t>(0, owner_.readLimit - ::lseek(fd_, 0, SEEK_CUR));
             if (static_cast<std::int64_t>(wanted) > readable)
@@ -47,7 +48,8 @@ public:
         return total;
     }
     std::size_t Write(std::span<const std::uint8_t> bytes) override {
-        std::size_t wanted = bytes.size();
+        ++owner_.writes;
+        std::size_t wanted = WantedPastPassingFault(owner_.passingWriteFaultAt, bytes.size());
         if (owner_.writeBudget >= 0) {
             if (static_cast<std::int64_t>(wanted) > owner_.writeBudget)
                 wanted = owner_.failWholeMove ? 0 : static_cast<std::size_t>(owner_.writeBudget);
@@ -67,6 +69,17 @@ public:
     }
 
 private:
+    // The bytes a move of `size` may move: those before the fault's offset (none when failWholeMove is
+    // set), once, for a move of more than a block over it; all of them otherwise.
+    std::size_t WantedPastPassingFault(std::int64_t& faultAt, std::size_t size) {
+        const std::int64_t position = ::lseek(fd_, 0, SEEK_CUR);
+        if (faultAt < position || size <= kBlock || faultAt >= position + static_cast<std::int64_t>(size)) return size;
+        const auto before = static_cast<std::size_t>(faultAt - position);
+        faultAt = -1;
+        return owner_.failWholeMove ? 0 : before;
+    }
+    static constexpr std::size_t kBlock = 4096;
+
     PosixFileSystem& owner_;
     std::string path_;
     int fd_;

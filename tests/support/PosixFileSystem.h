@@ -23,9 +23,17 @@ public:
     std::int64_t writeBudget = -1;
     // Reads deliver no byte at or past this offset of a file, like a part of a disk that cannot be read.
     std::int64_t readLimit = -1;
-    // When set, a read or write that would pass those limits moves no byte at all, as a failed system
-    // call does, instead of the bytes up to them.
+    // When set, a read or write that would pass those limits or meet a passing fault moves no byte at
+    // all, as a failed system call does, instead of the bytes up to them.
     bool failWholeMove = false;
+    // A passing fault at an offset of a file: the first read (or write) of more than one 4096-byte block
+    // over it moves only the bytes before it (none with failWholeMove); the moves after it, over it too,
+    // succeed. -1: none.
+    std::int64_t passingReadFaultAt = -1;
+    std::int64_t passingWriteFaultAt = -1;
+    // Calls of Read and of Write on every stream.
+    int reads = 0;
+    int writes = 0;
     // When set, every move fails.
     bool failMoves = false;
     // When set, "\" separates folders in a name, as on Windows; otherwise it is part of a file's name.
