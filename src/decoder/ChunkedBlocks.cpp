@@ -15,20 +15,40 @@ std::size_t CapacityFor(std::int64_t fileSize) {
 
 ChunkedBlocks::ChunkedBlocks(FileStream& file)
     : file_(file),
-      capacity_(CapacityFor(file.Size())),
+      size_(file.Size()),
+      position_(file.Seek(0, SeekOrigin::Current)),
+      capacity_(CapacityFor(size_)),
       chunk_(std::make_unique_for_overwrite<std::uint8_t[]>(capacity_)) {}
 
 std::span<std::uint8_t> ChunkedBlocks::Next() {
-    if (next_ == filled_ && !lastRead_) {
-        filled_ = file_.Read(std::span(chunk_.get(), capacity_));
-        lastRead_ = filled_ < capacity_;
-        next_ = 0;
-        taken_ = 0;
-    }
+    if (next_ == filled_ && !lastRead_) ReadChunk();
     const std::size_t size = std::min(kBlockSize, filled_ - next_);
     const std::span<std::uint8_t> block(chunk_.get() + next_, size);
     next_ += size;
     return block;
+}
+
+void ChunkedBlocks::ReadChunk() {
+    // A read that ends at the file's end delivers less than a chunk, as it should.
+    const auto expected = static_cast<std::size_t>(std::clamp<std::int64_t>(size_ - position_, 0, capacity_));
+    filled_ = file_.Read(std::span(chunk_.get(), capacity_));
+    if (filled_ < expected) filled_ = ReadBlockByBlock();
+    position_ += static_cast<std::int64_t>(filled_);
+    lastRead_ = filled_ < capacity_;
+    next_ = 0;
+    taken_ = 0;
+}
+
+// The chunk again from its start, a block at a time, up to the first block that delivers less.
+std::size_t ChunkedBlocks::ReadBlockByBlock() {
+    file_.Seek(position_, SeekOrigin::Begin);
+    std::size_t filled = 0;
+    while (filled < capacity_) {
+        const std::size_t got = file_.Read(std::span(chunk_.get() + filled, kBlockSize));
+        filled += got;
+        if (got < kBlockSize) break;
+    }
+    return filled;
 }
 
 std::span<const std::uint8_t> ChunkedBlocks::TakeWholeBlocks() {

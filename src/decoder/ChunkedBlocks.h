@@ -15,14 +15,15 @@ namespace vocset {
 inline constexpr std::size_t kChunkBlocks = 128;
 inline constexpr std::size_t kChunkSize = kChunkBlocks * kBlockSize;
 
-// The blocks of a file in file order, out of one chunk buffer. A read that delivers less than a chunk
-// (the end of the file, or a failed read, which delivers nothing) is the last: the block after its whole
-// blocks is what is left of it, shorter than a block or empty, as a read of that block alone would
-// have delivered.
+// The blocks of a file in file order, out of one chunk buffer. A chunk's read that delivers less than it
+// should before the file's end (a failed read delivers nothing; a bad spot on a disk fails the whole
+// read) is done again a block at a time, so that every block before the fault is read. A read that
+// delivers less than a chunk is the last: the block after its whole blocks is what is left of it,
+// shorter than a block or empty, as a read of that block alone would have delivered.
 class ChunkedBlocks {
 public:
-    // The buffer holds a chunk, or the whole file when that is smaller, and is not cleared: every byte
-    // handed out was read first.
+    // Reads from the file's position. The buffer holds a chunk, or the whole file when that is smaller,
+    // and is not cleared: every byte handed out was read first.
     explicit ChunkedBlocks(FileStream& file);
 
     // The next block, to read or change in place until the chunk is read again. Reads the next chunk
@@ -37,7 +38,12 @@ public:
     std::span<const std::uint8_t> TakeWholeBlocks();
 
 private:
+    void ReadChunk();
+    std::size_t ReadBlockByBlock();
+
     FileStream& file_;
+    std::int64_t size_;
+    std::int64_t position_;  // where the next chunk starts in the file
     std::size_t capacity_;
     std::unique_ptr<std::uint8_t[]> chunk_;
     std::size_t filled_ = 0;  // bytes the last read delivered

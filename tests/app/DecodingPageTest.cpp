@@ -215,6 +215,18 @@ TEST_F(DecodingPageTest, ChecksTheSignatureOfAWavRecording) {
     }
 }
 
+// A bad spot on the disk in a block after the signature block: the blocks before it are read all the
+// same, and the signature is valid.
+TEST_F(DecodingPageTest, AnUnreadableBlockAfterTheSignatureBlockLeavesTheVerdictValid) {
+    WriteBytes("r.wav", MakeRecording({.checksummedBlocks = 2, .blocksAfter = 1}));
+    form.Edit2.SetText("r.wav");
+    fixture.files.readLimit = 3 * 4096 + 100;
+    fixture.files.failWholeMove = true;
+    Start();
+    EXPECT_EQ(fixture.messages.messages,
+              Texts{"Signature of the file r.wav is valid.\r\nNumber of audio recorder: 123456789ABCDEF0"});
+}
+
 // A report that the disk cannot take is told before the verdict, and leaves no report, or an older
 // one as it was.
 TEST_F(DecodingPageTest, AReportThatCannotBeStoredIsToldAndLeavesNoReport) {

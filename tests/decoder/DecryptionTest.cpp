@@ -33,6 +33,7 @@ struct Reference {
 // The transform of whole blocks by its definition: block 0 and the block at the limit that block 0
 // gives stay plain, every other block is XORed with the stream that runs on from the seed.
 Reference ReferenceDecrypt(Bytes bytes, std::uint16_t seed) {
+    if (bytes.size() < kBlockSize) return {bytes, seed};
     const std::size_t limit = testing::BlockLimit(ReadU32le(bytes, kRiffSizeOffset));
     std::uint16_t state = seed;
     for (std::size_t block = 1; block < bytes.size() / kBlockSize; ++block) {
@@ -238,22 +239,35 @@ TEST_P(DecryptRecordingSourceEndTest, HandlesEveryWholeBlockBeforeTheEndAndNoOth
     EXPECT_EQ(ReadBytes("out.wav"), expected.bytes);
     EXPECT_EQ(state.keyState, expected.keyState);
     EXPECT_EQ(state.blockIndex, static_cast<std::int32_t>(end.blocks));
+    EXPECT_EQ(state.recorderLow, end.blocks > 0 ? 0x01020304u : 0u);
     // Messages and Stop before each block, and before the read that ended the run.
     EXPECT_EQ(loop.pumps.size(), end.blocks + 1);
+    EXPECT_EQ(loop.stopTests, static_cast<int>(end.blocks + 1));
     EXPECT_EQ(loop.progress, ProgressOfBlocks(end.blocks, end.size));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Ends, DecryptRecordingSourceEndTest,
-    ::testing::Values(
-        SourceEndCase{"AtAChunkBoundary", 2 * kChunkBlocks * 4096, -1, false, true, 2 * kChunkBlocks},
-        SourceEndCase{"InAPartialBlockAfterTwoChunks", kLongSource * 4096 + 100, -1, false, false, kLongSource},
-        SourceEndCase{"ReadCutAtABlockBoundary", kLongSource * 4096, kInSecondChunk * 4096, false, true,
-                      kInSecondChunk},
-        SourceEndCase{"ReadCutInsideABlock", kLongSource * 4096, kInSecondChunk * 4096 + 100, false, false,
-                      kInSecondChunk},
-        // The read of the second chunk fails, as the read of its first block would have.
-        SourceEndCase{"ReadFailing", kLongSource * 4096, kInSecondChunk * 4096 + 100, true, true, kChunkBlocks}),
+    ::testing::Values(SourceEndCase{"AtAChunkBoundary", 2 * kChunkBlocks * 4096, -1, false, true, 2 * kChunkBlocks},
+                      SourceEndCase{"InAPartialBlockAfterTwoChunks", kLongSource * 4096 + 100, -1, false, false,
+                                    kLongSource},
+                      SourceEndCase{"ReadCutAtABlockBoundary", kLongSource * 4096, kInSecondChunk * 4096, false, true,
+                                    kInSecondChunk},
+                      SourceEndCase{"ReadCutInsideABlock", kLongSource * 4096, kInSecondChunk * 4096 + 100, false,
+                                    false, kInSecondChunk},
+                      // A read that meets a bad spot fails whole: the blocks of its chunk before the spot are read
+                      // one at a time, and the read of the block over it, which delivers nothing, ends the source.
+                      SourceEndCase{"ReadFailingInsideTheSecondChunk", kLongSource * 4096, kInSecondChunk * 4096 + 100,
+                                    true, true, kInSecondChunk},
+                      SourceEndCase{"ReadFailingAtTheFirstBlockOfAChunk", kLongSource * 4096, kChunkBlocks * 4096 + 100,
+                                    true, true, kChunkBlocks},
+                      SourceEndCase{"ReadFailingAtTheFirstBlock", kLongSource * 4096, 100, true, true, 0},
+                      SourceEndCase{"ReadFailingInTheLastChunk", kLongSource * 4096 + 100,
+                                    (2 * kChunkBlocks + 50) * 4096 + 100, true, true, 2 * kChunkBlocks + 50},
+                      // A read of the last chunk cut inside a block before the file's end: the same partial block as a
+                      // read of that block alone.
+                      SourceEndCase{"ReadCutInsideABlockOfTheLastChunk", kLongSource * 4096,
+                                    (2 * kChunkBlocks + 50) * 4096 + 100, false, false, 2 * kChunkBlocks + 50}),
     [](const ::testing::TestParamInfo<SourceEndCase>& info) { return std::string(info.param.name); });
 
 // A target that stores fewer bytes than it is given (a full disk): the decryption fails, ending as a
@@ -305,6 +319,49 @@ INSTANTIATE_TEST_SUITE_P(
                       ShortWriteCase{"PartOfTheLastChunk", (2 * kChunkBlocks + 50) * 4096 + 7, false,
                                      2 * kChunkBlocks + 50}),
     [](const ::testing::TestParamInfo<ShortWriteCase>& info) { return std::string(info.param.name); });
+
+// A fault that passes: the failed chunk is done again a block at a time, every block succeeds, and
+// the run goes on with chunks, as a healthy run ends.
+TEST_F(DecryptRecordingTest, AChunkThatFailsOnceIsDoneAgainBlockByBlockAndTheRunGoesOnWithChunks) {
+    struct Case {
+        const char* name;
+        std::int64_t readFaultAt;
+        std::int64_t writeFaultAt;
+        bool failWholeMove;  // the failed move moves nothing, else the bytes before the fault
+        int blocksAgain;     // reads or writes of single blocks after the failed one
+    };
+    // The fault lies 100 bytes into the 45th block of the second chunk. A read is done again from the
+    // chunk's start, a write from the first block that it did not store whole.
+    constexpr std::int64_t kFault = kInSecondChunk * 4096 + 100;
+    const Case cases[] = {
+        {"ReadFailing", kFault, -1, true, static_cast<int>(kChunkBlocks)},
+        {"ReadCut", kFault, -1, false, static_cast<int>(kChunkBlocks)},
+    };
+    const Bytes source =
+        MakeBlockRecording({.size = kLongSource * kBlockSize, .riffSize = kEarlyInSecondChunk * 4096 - 8});
+    for (const Case& c : cases) {
+        LoopRecorder recorder;
+        const BlockLoopHooks recorderHooks = recorder.Hooks();
+        files.passingReadFaultAt = c.readFaultAt;
+        files.passingWriteFaultAt = c.writeFaultAt;
+        files.failWholeMove = c.failWholeMove;
+        files.reads = files.writes = 0;
+        WriteBytes("in.xxx", source);
+        DecoderState state = SeededState(99);
+        EXPECT_TRUE(DecryptRecording(state, "in.xxx", "out.wav", files, recorderHooks)) << c.name;
+
+        const Reference expected = ReferenceDecrypt(source, 99);
+        EXPECT_EQ(ReadBytes("out.wav"), expected.bytes) << c.name;
+        EXPECT_EQ(state.keyState, expected.keyState) << c.name;
+        EXPECT_EQ(state.blockIndex, static_cast<std::int32_t>(kLongSource)) << c.name;
+        EXPECT_EQ(recorder.progress, ProgressOfBlocks(kLongSource, source.size())) << c.name;
+        EXPECT_EQ(recorder.pumps.size(), kLongSource + 1) << c.name;
+        EXPECT_EQ(recorder.stopTests, static_cast<int>(kLongSource + 1)) << c.name;
+        // Three chunks, the one that failed among them, then its blocks again one at a time.
+        EXPECT_EQ(files.reads, 3 + (c.readFaultAt >= 0 ? c.blocksAgain : 0)) << c.name;
+        EXPECT_EQ(files.writes, 3 + (c.writeFaultAt >= 0 ? c.blocksAgain : 0)) << c.name;
+    }
+}
 
 TEST_F(DecryptRecordingTest, OpenAndCreateErrorsReachTheCallerWithBothFilesClosed) {
     DecoderState state = SeededState(5);

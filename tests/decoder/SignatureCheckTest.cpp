@@ -74,6 +74,7 @@ TEST_F(CheckSignatureTest, AShortLastReadEndsTheCheckKeepingTheLastPercentage) {
 // read that delivers less, as one block read after another.
 constexpr std::size_t kLong = testing::kLongRecordingBlocks;
 constexpr std::size_t kMid = testing::kInSecondChunk;
+constexpr std::size_t kEarly = testing::kEarlyInSecondChunk;
 
 struct ChunkCase {
     const char* name;
@@ -99,8 +100,10 @@ TEST_P(CheckSignatureChunkTest, ChecksEveryBlockAsABlockByBlockReadWould) {
     const std::size_t summed = std::min<std::size_t>(check.blocks, testing::BlockLimit(check.riffSize));
     EXPECT_EQ(state.runningSum, testing::WordSum(bytes, summed * 4096));
     EXPECT_EQ(state.blockIndex, static_cast<std::int32_t>(check.valid ? check.blocks - 1 : check.blocks));
+    EXPECT_EQ(state.recorderLow, check.blocks > 0 ? 0x01020304u : 0u);
     // Messages and Stop before each block, and before the read that ended the check.
     EXPECT_EQ(loop.pumps.size(), check.valid ? check.blocks : check.blocks + 1);
+    EXPECT_EQ(loop.stopTests, static_cast<int>(loop.pumps.size()));
     std::vector<int> progress{0};
     for (std::size_t block = 1; block <= (check.valid ? check.blocks - 1 : check.blocks); ++block)
         progress.push_back(ProgressPercent(static_cast<std::int64_t>(block * 4096), kLong * 4096));
@@ -111,14 +114,45 @@ TEST_P(CheckSignatureChunkTest, ChecksEveryBlockAsABlockByBlockReadWould) {
 
 INSTANTIATE_TEST_SUITE_P(
     Reads, CheckSignatureChunkTest,
-    ::testing::Values(ChunkCase{"SignatureBlockOpeningTheSecondChunk", kChunkBlocks * 4096 - 8, -1, false, true,
-                                kChunkBlocks + 1},
-                      ChunkCase{"SignatureBlockInTheLastChunk", (kLong - 1) * 4096 - 8, -1, false, true, kLong},
-                      ChunkCase{"ReadCutAtABlockBoundary", (kLong - 1) * 4096 - 8, kMid * 4096, false, false, kMid},
-                      ChunkCase{"ReadCutInsideABlock", (kLong - 1) * 4096 - 8, kMid * 4096 + 100, false, false, kMid},
-                      // The read of the second chunk fails, as the read of its first block would have.
-                      ChunkCase{"ReadFailing", (kLong - 1) * 4096 - 8, kMid * 4096 + 100, true, false, kChunkBlocks}),
+    ::testing::Values(
+        ChunkCase{"SignatureBlockOpeningTheSecondChunk", kChunkBlocks * 4096 - 8, -1, false, true, kChunkBlocks + 1},
+        ChunkCase{"SignatureBlockInTheLastChunk", (kLong - 1) * 4096 - 8, -1, false, true, kLong},
+        ChunkCase{"ReadCutAtABlockBoundary", (kLong - 1) * 4096 - 8, kMid * 4096, false, false, kMid},
+        ChunkCase{"ReadCutInsideABlock", (kLong - 1) * 4096 - 8, kMid * 4096 + 100, false, false, kMid},
+        // A read that meets a bad spot fails whole: the blocks of its chunk before the spot
+        // are read one at a time, up to the block over it, which delivers nothing.
+        ChunkCase{"ReadFailingInsideTheSecondChunk", (kLong - 1) * 4096 - 8, kMid * 4096 + 100, true, false, kMid},
+        ChunkCase{"ReadFailingAtTheFirstBlockOfAChunk", (kLong - 1) * 4096 - 8, kChunkBlocks * 4096 + 100, true, false,
+                  kChunkBlocks},
+        ChunkCase{"ReadFailingAtTheFirstBlock", (kLong - 1) * 4096 - 8, 100, true, false, 0},
+        ChunkCase{"ReadFailingAfterTheSignatureBlock", kEarly * 4096 - 8, kMid * 4096 + 100, true, true, kEarly + 1},
+        ChunkCase{"ReadFailingInTheLastChunk", (kLong - 1) * 4096 - 8, (2 * kChunkBlocks + 50) * 4096 + 100, true,
+                  false, 2 * kChunkBlocks + 50}),
     [](const ::testing::TestParamInfo<ChunkCase>& info) { return std::string(info.param.name); });
+
+// A fault that passes: the failed chunk is read again a block at a time, and the check goes on with
+// chunks to its verdict.
+TEST_F(CheckSignatureTest, AChunkThatFailsOnceIsReadAgainBlockByBlockAndTheCheckGoesOnWithChunks) {
+    const Bytes bytes = MakeBlockRecording({.size = kLong * 4096, .riffSize = (kLong - 1) * 4096 - 8});
+    // The read fails whole, or delivers the bytes before the fault.
+    for (bool failWholeRead : {true, false}) {
+        testing::LoopRecorder recorder;
+        hooks = recorder.Hooks();
+        recorder.whilePumping = [&](int pump) {
+            if (pump != 0) return;
+            files.passingReadFaultAt = kMid * 4096 + 100;
+            files.reads = 0;
+        };
+        files.failWholeMove = failWholeRead;
+        state.Reset();
+        EXPECT_TRUE(Check(bytes)) << failWholeRead;
+        EXPECT_EQ(state.runningSum, testing::WordSum(bytes, (kLong - 1) * 4096)) << failWholeRead;
+        EXPECT_EQ(recorder.pumps.size(), kLong) << failWholeRead;
+        EXPECT_EQ(recorder.LastProgress(), 100) << failWholeRead;
+        // Three chunks, the one that failed among them, then its blocks again one at a time.
+        EXPECT_EQ(files.reads, 3 + static_cast<int>(kChunkBlocks)) << failWholeRead;
+    }
+}
 
 TEST_F(CheckSignatureTest, ARiffSizeBelow4088NamesNoSignatureBlock) {
     EXPECT_FALSE(Check(MakeBlockRecording({.riffSize = 4087})));
