@@ -1,4 +1,4 @@
-// Handing out a file's blocks from chunk reads.
+// Handing out a file's blocks from chunk reads, and writing blocks a chunk at a time.
 #include "decoder/ChunkedBlocks.h"
 
 #include <algorithm>
@@ -55,6 +55,17 @@ std::span<const std::uint8_t> ChunkedBlocks::TakeWholeBlocks() {
     const std::size_t start = taken_;
     taken_ += (next_ - taken_) / kBlockSize * kBlockSize;
     return std::span<const std::uint8_t>(chunk_.get() + start, taken_ - start);
+}
+
+std::size_t WriteBlocks(FileStream& target, std::int64_t offset, std::span<const std::uint8_t> blocks) {
+    const std::size_t stored = target.Write(blocks);
+    if (stored >= blocks.size()) return blocks.size() / kBlockSize;
+    std::size_t block = stored / kBlockSize;
+    target.Seek(offset + static_cast<std::int64_t>(block * kBlockSize), SeekOrigin::Begin);
+    for (; block * kBlockSize < blocks.size(); ++block) {
+        if (target.Write(blocks.subspan(block * kBlockSize, kBlockSize)) < kBlockSize) break;
+    }
+    return block;
 }
 
 }  // namespace vocset

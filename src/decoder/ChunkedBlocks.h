@@ -1,4 +1,5 @@
-// A file's blocks, read a large chunk at a time and handed out one block at a time.
+// A file's blocks, read a large chunk at a time and handed out one block at a time; blocks written a
+// chunk at a time.
 #pragma once
 
 #include <cstddef>
@@ -51,5 +52,11 @@ private:
     std::size_t taken_ = 0;   // end of the blocks already taken
     bool lastRead_ = false;
 };
+
+// Writes whole blocks in one write at `offset` of the target. When that stores less, the blocks from the
+// first one not stored whole are written again one at a time from its place, as a block-by-block loop
+// would write them. Returns how many blocks were stored whole: all, or those before the first block
+// whose own write stored less (the target keeps the bytes that the writes stored).
+std::size_t WriteBlocks(FileStream& target, std::int64_t offset, std::span<const std::uint8_t> blocks);
 
 }  // namespace vocset

@@ -41,8 +41,8 @@ enum class RunEnd { SourceEnded, Stopped, PartialLastBlock, WriteFailed };
 
 // One run of the file loop. The transformed blocks wait in the chunk that was read and go out in one
 // write when the chunk is used up or the run ends, so that the target holds exactly the blocks
-// transformed before the run ends, however it ends. A write that stores less ends the run as a failed
-// write of the first block that it did not store would have ended it.
+// transformed before the run ends, however it ends. A write that stores less is done again a block at a
+// time; a block that is not stored ends the run as its failed write would have ended it.
 class DecryptionRun {
 public:
     DecryptionRun(DecoderState& state, FileStream& source, FileStream& target, const BlockLoopHooks& hooks)
@@ -78,18 +78,19 @@ private:
     // The blocks still waiting were handled before the run came to its end: their failed write ends it.
     RunEnd EndAfterWaitingBlocks(RunEnd end) { return WriteWaitingBlocks() ? end : RunEnd::WriteFailed; }
 
-    // Writes the blocks transformed since the last write. When the target stores fewer bytes, leaves the
-    // block index, the key state and the progress as a failed write of the first block not stored leaves
-    // them, and returns false.
+    // Writes the blocks transformed since the last write. When the target stores fewer of them whole, even
+    // a block at a time, leaves the block index, the key state and the progress as a failed write of the
+    // first block not stored leaves them, and returns false.
     bool WriteWaitingBlocks() {
         const std::span<const std::uint8_t> waiting = blocks_.TakeWholeBlocks();
         const std::size_t count = waiting_;
         waiting_ = 0;
         if (waiting.empty()) return true;
-        const std::size_t stored = target_.Write(waiting);
-        if (stored >= waiting.size()) return true;
+        const std::size_t storedWhole = WriteBlocks(target_, stored_, waiting);
+        stored_ += static_cast<std::int64_t>(storedWhole * kBlockSize);
+        if (storedWhole == count) return true;
 
-        const std::size_t failed = stored / kBlockSize;  // the first block not stored, among those waiting
+        const std::size_t failed = storedWhole;  // the first block not stored, among those waiting
         const std::size_t notCounted = count - failed;
         state_.blockIndex -= static_cast<std::int32_t>(notCounted - 1);
         state_.keyState = keyStates_[failed];
@@ -104,6 +105,7 @@ private:
     const std::int64_t length_;
     const BlockLoopHooks& hooks_;
     std::int64_t written_ = 0;  // bytes of the blocks handled, each counted as written whole
+    std::int64_t stored_ = 0;   // bytes of the blocks stored whole: where the waiting blocks go
     // The key state after each block waiting to be written.
     std::array<std::uint16_t, kChunkBlocks> keyStates_{};
     std::size_t waiting_ = 0;

@@ -311,13 +311,18 @@ TEST_P(DecryptRecordingShortWriteTest, FailsAsAFailedWriteOfTheFirstBlockNotStor
 
 INSTANTIATE_TEST_SUITE_P(
     Writes, DecryptRecordingShortWriteTest,
-    ::testing::Values(ShortWriteCase{"NothingStored", 0, false, 0},
-                      ShortWriteCase{"PartOfABlockInTheFirstChunk", 4096 + 100, false, 1},
-                      ShortWriteCase{"SecondChunkStoresNothing", kChunkBlocks * 4096, false, kChunkBlocks},
-                      ShortWriteCase{"PartOfTheSecondChunk", kInSecondChunk * 4096 + 100, false, kInSecondChunk},
-                      ShortWriteCase{"SecondChunkFailing", kInSecondChunk * 4096 + 100, true, kChunkBlocks},
-                      ShortWriteCase{"PartOfTheLastChunk", (2 * kChunkBlocks + 50) * 4096 + 7, false,
-                                     2 * kChunkBlocks + 50}),
+    ::testing::Values(
+        ShortWriteCase{"NothingStored", 0, false, 0},
+        ShortWriteCase{"PartOfABlockInTheFirstChunk", 4096 + 100, false, 1},
+        ShortWriteCase{"SecondChunkStoresNothing", kChunkBlocks * 4096, false, kChunkBlocks},
+        ShortWriteCase{"PartOfTheSecondChunk", kInSecondChunk * 4096 + 100, false, kInSecondChunk},
+        // A write that meets the full disk fails whole: its blocks are written again one at a time, and the
+        // first that does not fit ends the run.
+        ShortWriteCase{"WriteFailingInsideTheSecondChunk", kInSecondChunk * 4096 + 100, true, kInSecondChunk},
+        ShortWriteCase{"WriteFailingAtTheFirstBlockOfAChunk", kChunkBlocks * 4096 + 100, true, kChunkBlocks},
+        ShortWriteCase{"WriteFailingAtTheFirstBlock", 100, true, 0},
+        ShortWriteCase{"WriteFailingInTheLastChunk", (2 * kChunkBlocks + 50) * 4096 + 100, true, 2 * kChunkBlocks + 50},
+        ShortWriteCase{"PartOfTheLastChunk", (2 * kChunkBlocks + 50) * 4096 + 7, false, 2 * kChunkBlocks + 50}),
     [](const ::testing::TestParamInfo<ShortWriteCase>& info) { return std::string(info.param.name); });
 
 // A fault that passes: the failed chunk is done again a block at a time, every block succeeds, and
@@ -333,10 +338,11 @@ TEST_F(DecryptRecordingTest, AChunkThatFailsOnceIsDoneAgainBlockByBlockAndTheRun
     // The fault lies 100 bytes into the 45th block of the second chunk. A read is done again from the
     // chunk's start, a write from the first block that it did not store whole.
     constexpr std::int64_t kFault = kInSecondChunk * 4096 + 100;
-    const Case cases[] = {
-        {"ReadFailing", kFault, -1, true, static_cast<int>(kChunkBlocks)},
-        {"ReadCut", kFault, -1, false, static_cast<int>(kChunkBlocks)},
-    };
+    constexpr int kAfterFault = static_cast<int>(2 * kChunkBlocks - kInSecondChunk);
+    const Case cases[] = {{"ReadFailing", kFault, -1, true, static_cast<int>(kChunkBlocks)},
+                          {"ReadCut", kFault, -1, false, static_cast<int>(kChunkBlocks)},
+                          {"WriteFailing", -1, kFault, true, static_cast<int>(kChunkBlocks)},
+                          {"WriteCut", -1, kFault, false, kAfterFault}};
     const Bytes source =
         MakeBlockRecording({.size = kLongSource * kBlockSize, .riffSize = kEarlyInSecondChunk * 4096 - 8});
     for (const Case& c : cases) {
