@@ -136,9 +136,8 @@ TEST_F(CheckSignatureTest, AChunkThatFailsOnceIsReadAgainBlockByBlockAndTheCheck
     const Bytes bytes = MakeBlockRecording({.size = kLong * 4096, .riffSize = (kLong - 1) * 4096 - 8});
     // The read fails whole, or delivers the bytes before the fault.
     for (bool failWholeRead : {true, false}) {
-        testing::LoopRecorder recorder;
-        hooks = recorder.Hooks();
-        recorder.whilePumping = [&](int pump) {
+        loop = testing::LoopRecorder{};
+        loop.whilePumping = [&](int pump) {
             if (pump != 0) return;
             files.passingReadFaultAt = kMid * 4096 + 100;
             files.reads = 0;
@@ -147,8 +146,8 @@ TEST_F(CheckSignatureTest, AChunkThatFailsOnceIsReadAgainBlockByBlockAndTheCheck
         state.Reset();
         EXPECT_TRUE(Check(bytes)) << failWholeRead;
         EXPECT_EQ(state.runningSum, testing::WordSum(bytes, (kLong - 1) * 4096)) << failWholeRead;
-        EXPECT_EQ(recorder.pumps.size(), kLong) << failWholeRead;
-        EXPECT_EQ(recorder.LastProgress(), 100) << failWholeRead;
+        EXPECT_EQ(loop.pumps.size(), kLong) << failWholeRead;
+        EXPECT_EQ(loop.LastProgress(), 100) << failWholeRead;
         // Three chunks, the one that failed among them, then its blocks again one at a time.
         EXPECT_EQ(files.reads, 3 + static_cast<int>(kChunkBlocks)) << failWholeRead;
     }
