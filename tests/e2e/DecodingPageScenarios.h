@@ -15,5 +15,8 @@ void CheckWavRecordings(const Context& context);
 // Runs that Stop or an error ends (StopScenarios.cpp)
 void StopDuringDecryption(const Context& context);
 void MissingSourceTyped(const Context& context);
+// Runs onto a disk that fills up (FullDiskScenarios.cpp)
+void DecryptOntoFullDisk(const Context& context);
+void ReportOntoFullDisk(const Context& context);
 
 }  // namespace e2e

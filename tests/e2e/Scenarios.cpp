@@ -41,6 +41,8 @@ constexpr Scenario kScenarios[] = {
     {L"check_wav_recordings", CheckWavRecordings},
     {L"stop_during_decryption", StopDuringDecryption},
     {L"missing_source_typed", MissingSourceTyped},
+    {L"decrypt_onto_full_disk", DecryptOntoFullDisk},
+    {L"report_onto_full_disk", ReportOntoFullDisk},
 };
 
 }  // namespace

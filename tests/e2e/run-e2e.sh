@@ -30,6 +30,7 @@ cleanup() {
   local status=$?
   wineserver -k 2>/dev/null || true
   wineserver -w 2>/dev/null || true
+  if mountpoint -q "$run/small-disk"; then umount "$run/small-disk"; fi
   rm -rf "$WINEPREFIX"
   if [ "$status" -eq 0 ]; then rm -rf "$run"; else echo "run-e2e.sh: work folders kept in $run/work"; fi
 }
@@ -37,6 +38,12 @@ trap cleanup EXIT
 cp -a "$state/wine-prefix-template" "$WINEPREFIX"
 mkdir "$run/work"
 cd "$run/work"
+
+# A small disk that the full-disk scenarios fill; only root may mount one, elsewhere they are skipped.
+mkdir "$run/small-disk"
+if [ "$(id -u)" -eq 0 ] && mount -t tmpfs -o size=16m tmpfs "$run/small-disk" 2>/dev/null; then
+  export VOCSET_E2E_SMALL_DISK="$(wine_path "$run/small-disk")"
+fi
 
 env LANG="$locale" LC_ALL="$locale" xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
   "$scripts/wine-session.sh" wine "$(wine_path "$driver")" "$(wine_path "$program")" "$language" \
