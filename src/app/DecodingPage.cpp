@@ -24,7 +24,7 @@ bool TForm1::HasExtension(const std::string& path, const char* extension) {
 }
 
 BlockLoopHooks TForm1::RunHooks() {
-    return {[this](PumpMode mode) { services_.pump.ProcessMessages(mode); }, [this] { return BitBtn5.Visible(); },
+    return {[this](PumpMode mode) { services_.pump.ProcessMessages(mode); }, [this] { return StopPressed(); },
             [this](int position) { ProgressBar1.SetPosition(position); }};
 }
 
@@ -80,6 +80,7 @@ void TForm1::BitBtn4Click() {
 }
 
 // The fields are read afresh at every step: commands run while the blocks are processed may change them.
+// An error raised here leaves Stop shown on purpose: the user brings Start back with Stop.
 void TForm1::BitBtn5Click() {
     Store().WriteString(kPasswordValue, Edit4.Text());
     ShowRunButtons(true);
@@ -97,22 +98,22 @@ void TForm1::BitBtn5Click() {
         BlockLoopHooks hooks = RunHooks();
         if (DecryptRecording(decoderState_, Edit2.Text(), Edit3.Text(), services_.files, hooks)) {
             const bool valid = CheckSignatureOf(Edit3.Text());
-            if (valid || !BitBtn5.Visible()) {
+            if (valid || !StopPressed()) {
                 services_.messages.ShowMessage(
                     Quoted(ExtractFileName(Edit2.Text())) + language_.Text(TextId::DecryptedTo) +
                     Quoted(ExtractFileName(Edit3.Text())) +
                     language_.Text(valid ? TextId::SignatureValid : TextId::SignatureNotValid) + kLineBreak +
                     RecorderNumberText());
             }
-        } else if (!BitBtn5.Visible()) {
+        } else if (!StopPressed()) {
             services_.messages.ShowMessage(language_.Text(TextId::DecryptionError));
         }
     }
-    if (BitBtn5.Visible()) return;
+    if (StopPressed()) return;
 
     if (HasExtension(Edit2.Text(), ".wav")) {
         const bool valid = CheckSignatureOf(Edit2.Text());
-        if (valid || !BitBtn5.Visible()) {
+        if (valid || !StopPressed()) {
             services_.messages.ShowMessage(
                 language_.Text(TextId::SignatureOfFile) + ExtractFileName(Edit2.Text()) +
                 language_.Text(valid ? TextId::FileSignatureValid : TextId::FileSignatureNotValid) + kLineBreak +

@@ -152,6 +152,8 @@ private:
     std::string RecorderNumberText() const;
     // Start hidden and Stop shown while a run lasts.
     void ShowRunButtons(bool running);
+    // Start shown again during a run: Stop was pressed.
+    bool StopPressed() const { return BitBtn5.Visible(); }
     // The computer's date and time into the date field and the time field.
     void ShowComputerTime();
     // The steps of ShowBuf that are more than one line.

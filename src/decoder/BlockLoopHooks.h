@@ -11,7 +11,7 @@ struct BlockLoopHooks {
     // Lets the window process its pending messages before a block.
     std::function<void(PumpMode)> processMessages;
     // True once Stop has been pressed: the Start button is visible again.
-    std::function<bool()> stopRequested;
+    std::function<bool()> stopPressed;
     // Moves the progress bar (0 to 100).
     std::function<void(int)> setProgress;
 };
@@ -21,7 +21,7 @@ struct BlockLoopHooks {
 // Stop. True when the loop may read the block.
 inline bool MayReadNextBlock(const BlockLoopHooks& hooks, bool firstBlock) {
     hooks.processMessages(firstBlock ? PumpMode::Always : PumpMode::MayDefer);
-    return !hooks.stopRequested();
+    return !hooks.stopPressed();
 }
 
 }  // namespace vocset
