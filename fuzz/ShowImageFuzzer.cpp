@@ -94,7 +94,7 @@ void Act(TForm1& form, testing::FakeClock& clock, std::uint8_t kind, std::uint8_
         const ControlId targets[] = {ControlId::Edit1, ControlId::MaskEdit1, ControlId::DateTimePicker1,
                                      ControlId::CheckBox7, ControlId::BitBtn1};
         Control& target = *form.Find(targets[argument % 5]);
-        if (Usable(target)) form.focus().UserMovedTo(target);
+        if (Usable(target)) form.Focus().UserMovedTo(target);
         break;
     }
     case 3:
@@ -121,10 +121,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Services services{messages, dialogs, registry, pump, files, locale, clock};
     const Language& language = size % 2 ? kRussian : kEnglish;
     TForm1 form(services, language);
-    form.events().Run([&] { form.FormCreate(); });
+    form.Dispatcher().Run([&] { form.FormCreate(); });
 
     for (std::size_t i = kImageSize; i + 1 < size; i += 2) {
-        form.events().Run([&] { Act(form, clock, data[i], data[i + 1]); });
+        form.Dispatcher().Run([&] { Act(form, clock, data[i], data[i + 1]); });
     }
     CheckRules(form);
     // A user may leave an out-of-range password, which the range check answers; a shown image never asks it.
@@ -135,21 +135,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     messages.messages.clear();
 
-    std::memcpy(form.settingsImage().bytes.data(), data, kImageSize);
+    std::memcpy(form.SettingsImage().bytes.data(), data, kImageSize);
     // The first show can differ from the next only where a rule of the state before it ran (the
     // clock box ticked again while alarms were on); from then on the same image gives the same values.
     Snapshot second;
     for (int show = 0; show < 3; ++show) {
         messages.errors.clear();
-        form.settingsImage().loaded = 1;
-        form.events().Run([&] { form.ShowBuf(); });
+        form.SettingsImage().loaded = 1;
+        form.Dispatcher().Run([&] { form.ShowBuf(); });
         CheckRules(form);
         for (const std::string& error : messages.errors) {
             const bool dateError =
                 error == "Failed to set calendar date or time." || error.ends_with("'' is not a valid date and time.");
             Expect(dateError, "only the date can fail");
         }
-        Expect((form.settingsImage().loaded == 0) == messages.errors.empty(), "the flag is cleared by a full show");
+        Expect((form.SettingsImage().loaded == 0) == messages.errors.empty(), "the flag is cleared by a full show");
         if (messages.errors.empty()) {
             Expect(!form.CheckBox6.Checked() && !form.Timer1.Enabled(), "the clock stopped");
             Expect(std::to_string(data[9] + 256 * data[10]) == form.Edit1.Text(), "the password");

@@ -11,12 +11,12 @@ constexpr const char* kRegistryKey = "Software\\duza";
 constexpr const char* kPasswordValue = "pass";
 }  // namespace
 
-TForm1::TForm1(Services& services, const Language& language)
+TForm1::TForm1(Services& services, const vocset::Language& language)
     : services_(services),
       language_(language),
       layout_(MainWindowLayout(language)),
       widgets_(layout_, language),
-      events_(services.messages),
+      dispatcher_(services.messages),
       PageControl1(widgets_.Get<PageControl>(ControlId::PageControl1)),
       TabSheet1(widgets_.Get<TabSheet>(ControlId::TabSheet1)),
       TabSheet2(widgets_.Get<TabSheet>(ControlId::TabSheet2)),
@@ -148,7 +148,7 @@ void TForm1::FormCreate() {
 
     // A "duza.ini" that cannot be opened is reported, and start-up goes on, so that the registry
     // store exists for every later handler.
-    events_.Run([this] { ReadSettingsFile(kSettingsFileName, settingsImage_, services_.files); });
+    dispatcher_.Run([this] { ReadSettingsFile(kSettingsFileName, settingsImage_, services_.files); });
 
     registry_ = std::make_unique<RegistryStore>(services_.registry);
     if (!registry_->OpenKey(kRegistryKey))

@@ -22,7 +22,7 @@ namespace vocset {
 
 class TForm1 {
 public:
-    TForm1(Services& services, const Language& language);
+    TForm1(Services& services, const vocset::Language& language);
 
     // Events of the window.
     void FormCreate();
@@ -58,29 +58,31 @@ public:
     void BitBtn5Click();
     void BitBtn6Click();
 
-    // For the platform layer and the tests.
-    const Language& language() const { return language_; }
-    const std::vector<ControlSpec>& layout() const { return layout_; }
+    // For the platform layer and the tests. Accessors named after the type they return hide that type
+    // within TForm1, where it is spelled vocset::Language, vocset::Dispatcher...
+    const vocset::Language& Language() const { return language_; }
+    const std::vector<ControlSpec>& Layout() const { return layout_; }
     Control* Find(ControlId id) const { return widgets_.Find(id); }
     FileDialog& Dialog(ControlId id);
-    Dispatcher& events() { return events_; }
-    Focus& focus() { return focus_; }
+    vocset::Dispatcher& Dispatcher() { return dispatcher_; }
+    vocset::Focus& Focus() { return focus_; }
     // The default buttons in the order in which Enter looks for one.
     std::span<BitBtn* const> DefaultButtons() const { return defaultButtons_; }
     // The alarm lists and the other lists, by their number: ComboBox(n).
     ComboBox& ComboBoxNumber(int number) const { return widgets_.Get<ComboBox>(ComboBoxId(number)); }
     ComboBox& AlarmList(int row, AlarmColumn column) const { return widgets_.Get<ComboBox>(AlarmListId(row, column)); }
-    SettingsImage& settingsImage() { return settingsImage_; }
-    DecoderState& decoderState() { return decoderState_; }
+    vocset::SettingsImage& SettingsImage() { return settingsImage_; }
+    // The former spelling, for tests/app/FormCreateTest.cpp until it calls SettingsImage().
+    vocset::SettingsImage& settingsImage() { return settingsImage_; }
     bool RegistryStoreExists() const { return registry_ != nullptr; }
 
 private:
     Services& services_;
-    const Language& language_;
+    const vocset::Language& language_;
     std::vector<ControlSpec> layout_;
     WidgetSet widgets_;
-    Dispatcher events_;
-    Focus focus_;
+    vocset::Dispatcher dispatcher_;
+    vocset::Focus focus_;
 
 public:
     PageControl& PageControl1;
@@ -170,7 +172,7 @@ private:
 
     const TimeFormat timeFormat_;
     std::vector<BitBtn*> defaultButtons_;
-    SettingsImage settingsImage_;
+    vocset::SettingsImage settingsImage_;
     DecoderState decoderState_;
     std::unique_ptr<RegistryStore> registry_;
     RegistryStore closedStore_;

@@ -3,8 +3,8 @@
 
 namespace vocset::win32 {
 
-BitBtnPeer::BitBtnPeer(HWND window, BitBtn& button, Dispatcher& events, GlyphList glyph)
-    : WindowPeer(window, button, events), button_(button), glyph_(std::move(glyph)) {
+BitBtnPeer::BitBtnPeer(HWND window, BitBtn& button, Dispatcher& dispatcher, GlyphList glyph)
+    : WindowPeer(window, button, dispatcher), button_(button), glyph_(std::move(glyph)) {
     if (!glyph_) return;
     BUTTON_IMAGELIST images{};
     images.himl = glyph_.get();
@@ -14,7 +14,7 @@ BitBtnPeer::BitBtnPeer(HWND window, BitBtn& button, Dispatcher& events, GlyphLis
 }
 
 void BitBtnPeer::Command(WORD code) {
-    if (code == BN_CLICKED) Run([this] { button_.Click(); });
+    if (code == BN_CLICKED) Dispatch([this] { button_.Click(); });
 }
 
 void CheckBoxPeer::Changed(Property property) {
@@ -26,7 +26,7 @@ void CheckBoxPeer::Changed(Property property) {
 }
 
 void CheckBoxPeer::Command(WORD code) {
-    if (code == BN_CLICKED) Run([this] { box_.UserClick(); });
+    if (code == BN_CLICKED) Dispatch([this] { box_.UserClick(); });
 }
 
 }  // namespace vocset::win32

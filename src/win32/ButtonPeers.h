@@ -10,7 +10,7 @@ namespace vocset::win32 {
 // A push button; a picture, when it has one, stands left of the caption.
 class BitBtnPeer : public WindowPeer {
 public:
-    BitBtnPeer(HWND window, BitBtn& button, Dispatcher& events, GlyphList glyph);
+    BitBtnPeer(HWND window, BitBtn& button, Dispatcher& dispatcher, GlyphList glyph);
     void Command(WORD code) override;
 
 private:
@@ -22,7 +22,7 @@ private:
 // handler, and the box shows the widget's state.
 class CheckBoxPeer : public WindowPeer {
 public:
-    CheckBoxPeer(HWND window, CheckBox& box, Dispatcher& events) : WindowPeer(window, box, events), box_(box) {}
+    CheckBoxPeer(HWND window, CheckBox& box, Dispatcher& dispatcher) : WindowPeer(window, box, dispatcher), box_(box) {}
     void Changed(Property property) override;
     void Command(WORD code) override;
 

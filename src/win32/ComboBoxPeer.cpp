@@ -21,7 +21,7 @@ void ComboBoxPeer::Changed(Property property) {
 void ComboBoxPeer::Command(WORD code) {
     if (code != CBN_SELCHANGE) return;
     const int index = static_cast<int>(SendMessageW(Window(), CB_GETCURSEL, 0, 0));
-    Run([this, index] { list_.UserSelect(index); });
+    Dispatch([this, index] { list_.UserSelect(index); });
 }
 
 }  // namespace vocset::win32

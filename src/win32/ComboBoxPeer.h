@@ -8,7 +8,8 @@ namespace vocset::win32 {
 
 class ComboBoxPeer : public WindowPeer {
 public:
-    ComboBoxPeer(HWND window, ComboBox& list, Dispatcher& events) : WindowPeer(window, list, events), list_(list) {}
+    ComboBoxPeer(HWND window, ComboBox& list, Dispatcher& dispatcher)
+        : WindowPeer(window, list, dispatcher), list_(list) {}
     void Changed(Property property) override;
     void Command(WORD code) override;
 

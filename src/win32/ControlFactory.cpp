@@ -60,8 +60,8 @@ T& WidgetOf(const TForm1& form, const ControlSpec& row) {
 
 void ControlSet::Build(HWND mainWindow, HFONT font, TForm1& form) {
     RegisterContainerClass();
-    focus_ = &form.focus();
-    for (const ControlSpec& row : form.layout()) Make(row, mainWindow, font, form);
+    focus_ = &form.Focus();
+    for (const ControlSpec& row : form.Layout()) Make(row, mainWindow, font, form);
     // Created first, each group box's frame would lie over its controls.
     for (HWND frame : groupFrames_) {
         SetWindowPos(frame, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -89,19 +89,19 @@ void ControlSet::Make(const ControlSpec& row, HWND mainWindow, HFONT font, TForm
     const int id = IdNumber(row.id);
     HWND parent = row.parent == ControlId::None ? mainWindow : Find(IdNumber(row.parent))->Window();
     const RECT place = Place(row);
-    Dispatcher& events = form.events();
+    Dispatcher& dispatcher = form.Dispatcher();
     switch (row.kind) {
     case ControlKind::PageControl:
         pages_ = &Keep<PageControlPeer>(
             CreateControl(WC_TABCONTROLW, WS_TABSTOP | WS_CLIPSIBLINGS, 0, parent, id, place, font),
-            WidgetOf<PageControl>(form, row), events);
+            WidgetOf<PageControl>(form, row), dispatcher);
         break;
     case ControlKind::TabSheet: {
         // A page lies over the tab control as its sibling, so that the tab control stays a tab stop
         // of its own.
         HWND sheet = CreateContainer(GetParent(parent), id, place, ContainerBorder::None);
         TabSheet& widget = WidgetOf<TabSheet>(form, row);
-        Keep<TabSheetPeer>(sheet, widget, events, *pages_, pages_->AddPage(widget, sheet));
+        Keep<TabSheetPeer>(sheet, widget, dispatcher, *pages_, pages_->AddPage(widget, sheet));
         break;
     }
     case ControlKind::GroupBox: {
@@ -109,49 +109,49 @@ void ControlSet::Make(const ControlSpec& row, HWND mainWindow, HFONT font, TForm
         HWND frame =
             CreateControl(L"BUTTON", BS_GROUPBOX | WS_CLIPSIBLINGS, 0, box, -1, {0, 0, row.width, row.height}, font);
         groupFrames_.push_back(frame);
-        Keep<GroupBoxPeer>(box, WidgetOf<GroupBox>(form, row), events, frame);
+        Keep<GroupBoxPeer>(box, WidgetOf<GroupBox>(form, row), dispatcher, frame);
         break;
     }
     case ControlKind::Panel: {
         // The button bar stands out with a thin raised edge; the alarm panels have none.
         const auto border = row.id == ControlId::Panel1 ? ContainerBorder::RaisedBevel : ContainerBorder::None;
-        Keep<WindowPeer>(CreateContainer(parent, id, place, border), WidgetOf<Panel>(form, row), events);
+        Keep<WindowPeer>(CreateContainer(parent, id, place, border), WidgetOf<Panel>(form, row), dispatcher);
         break;
     }
     case ControlKind::Label:
         Keep<LabelPeer>(CreateControl(L"STATIC", SS_LEFT, 0, parent, id, place, font), WidgetOf<Label>(form, row),
-                        events, row.width == 0);
+                        dispatcher, row.width == 0);
         break;
     case ControlKind::CheckBox:
         Keep<CheckBoxPeer>(CreateControl(L"BUTTON", BS_CHECKBOX | WS_TABSTOP, 0, parent, id, place, font),
-                           WidgetOf<CheckBox>(form, row), events);
+                           WidgetOf<CheckBox>(form, row), dispatcher);
         break;
     case ControlKind::ComboBox: {
         HWND list = CreateControl(L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0, parent, id, place, font);
         FitDropDown(list, row.height, row.dropDownCount);
-        Keep<ComboBoxPeer>(list, WidgetOf<ComboBox>(form, row), events);
+        Keep<ComboBoxPeer>(list, WidgetOf<ComboBox>(form, row), dispatcher);
         break;
     }
     case ControlKind::Edit:
-        Keep<EditPeer>(CreateEdit(parent, id, place, font), WidgetOf<Edit>(form, row), events);
+        Keep<EditPeer>(CreateEdit(parent, id, place, font), WidgetOf<Edit>(form, row), dispatcher);
         break;
     case ControlKind::MaskEdit:
-        Keep<MaskEditPeer>(CreateEdit(parent, id, place, font), WidgetOf<MaskEdit>(form, row), events);
+        Keep<MaskEditPeer>(CreateEdit(parent, id, place, font), WidgetOf<MaskEdit>(form, row), dispatcher);
         break;
     case ControlKind::DateTimePicker:
         Keep<DateTimePickerPeer>(CreateControl(DATETIMEPICK_CLASSW, WS_TABSTOP, 0, parent, id, place, font),
-                                 WidgetOf<DateTimePicker>(form, row), events);
+                                 WidgetOf<DateTimePicker>(form, row), dispatcher);
         break;
     case ControlKind::BitBtn: {
         const DWORD style = (row.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | WS_TABSTOP;
         Keep<BitBtnPeer>(CreateControl(L"BUTTON", style, 0, parent, id, place, font), WidgetOf<BitBtn>(form, row),
-                         events, CreateGlyphList(row.glyph));
+                         dispatcher, CreateGlyphList(row.glyph));
         break;
     }
     case ControlKind::ProgressBar:
         // Without its theme the bar draws no frame of its own; the border keeps an empty bar in sight.
         Keep<ProgressBarPeer>(CreateControl(PROGRESS_CLASSW, PBS_SMOOTH | WS_BORDER, 0, parent, id, place, font),
-                              WidgetOf<ProgressBar>(form, row), events);
+                              WidgetOf<ProgressBar>(form, row), dispatcher);
         break;
     case ControlKind::Timer:
         peers_.push_back(std::make_unique<TimerPeer>(mainWindow, WidgetOf<Timer>(form, row)));

@@ -8,7 +8,7 @@ namespace vocset::win32 {
 
 class DateTimePickerPeer : public WindowPeer {
 public:
-    DateTimePickerPeer(HWND window, DateTimePicker& picker, Dispatcher& events);
+    DateTimePickerPeer(HWND window, DateTimePicker& picker, Dispatcher& dispatcher);
     void Changed(Property property) override;
     LRESULT Notify(const NMHDR& header) override;
 

@@ -8,7 +8,7 @@ namespace vocset::win32 {
 
 class EditPeer : public WindowPeer {
 public:
-    EditPeer(HWND window, Edit& edit, Dispatcher& events);
+    EditPeer(HWND window, Edit& edit, Dispatcher& dispatcher);
     void Command(WORD code) override;
 
 private:

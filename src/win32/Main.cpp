@@ -35,8 +35,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
 
     // Creation and the show event run before the window becomes visible, so that it opens with the
     // loaded settings; a box either shows is owned by the hidden window and is modal to it.
-    form.events().Run([&form] { form.FormCreate(); });
-    form.events().Run([&form] { form.FormShow(); });
+    form.Dispatcher().Run([&form] { form.FormCreate(); });
+    form.Dispatcher().Run([&form] { form.FormShow(); });
     window.Show();
     return loop.Run();
 }

@@ -60,7 +60,7 @@ void RegisterMainClass(HINSTANCE instance, WNDPROC procedure) {
 bool ModifierHeld() { return GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0; }
 }  // namespace
 
-MainWindow::MainWindow(TForm1& form) : form_(form), font_(CreateFormFont(form.language())) {
+MainWindow::MainWindow(TForm1& form) : form_(form), font_(CreateFormFont(form.Language())) {
     HINSTANCE instance = GetModuleHandleW(nullptr);
     RegisterMainClass(instance, Procedure);
     RECT frame{0, 0, kMainForm.clientWidth, kMainForm.clientHeight};
@@ -69,16 +69,16 @@ MainWindow::MainWindow(TForm1& form) : form_(form), font_(CreateFormFont(form.la
     const int height = frame.bottom - frame.top;
     const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
     const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-    CreateWindowExW(0, kClassName, Widen(form.language().Text(TextId::AppTitle)).c_str(), kStyle, left, top, width,
+    CreateWindowExW(0, kClassName, Widen(form.Language().Text(TextId::AppTitle)).c_str(), kStyle, left, top, width,
                     height, nullptr, nullptr, instance, this);
     controls_.Build(window_, font_, form_);
-    form_.focus().platformMove = [this](Control& control) {
+    form_.Focus().platformMove = [this](Control& control) {
         if (WindowPeer* peer = controls_.Find(control.Id())) SetFocus(peer->Window());
     };
 }
 
 MainWindow::~MainWindow() {
-    form_.focus().platformMove = nullptr;
+    form_.Focus().platformMove = nullptr;
     DestroyWindow(window_);
     DeleteObject(font_);
 }
@@ -95,10 +95,10 @@ LRESULT CALLBACK MainWindow::Procedure(HWND window, UINT message, WPARAM wParam,
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
     auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    return self ? self->Handle(message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
+    return self ? self->HandleMessage(message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
 }
 
-LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND:
         // Only notifications of controls; menu and accelerator commands carry no control.
@@ -113,13 +113,13 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_TIMER:
         if (auto* timer = dynamic_cast<Timer*>(form_.Find(static_cast<ControlId>(wParam)))) {
-            form_.events().Run([timer] { timer->Tick(); });
+            form_.Dispatcher().Run([timer] { timer->Tick(); });
         }
         return 0;
     case WM_ACTIVATE: Activated(wParam); return 0;
     case WM_SETFOCUS: FocusedItself(reinterpret_cast<HWND>(wParam)); return 0;
     case WM_CLOSE:
-        form_.events().Run([this] { form_.FormClose(); });
+        form_.Dispatcher().Run([this] { form_.FormClose(); });
         closing_ = true;
         return 0;
     default: return DefWindowProcW(window_, message, wParam, lParam);
@@ -136,7 +136,7 @@ void MainWindow::Activated(WPARAM state) {
         if (focus && IsChild(window_, focus)) lastFocus_ = focus;
     }
     const bool active = LOWORD(state) != WA_INACTIVE && !HIWORD(state);
-    form_.focus().SetWindowActive(active);
+    form_.Focus().SetWindowActive(active);
     if (active) RestoreFocus();
 }
 
@@ -145,7 +145,7 @@ void MainWindow::Activated(WPARAM state) {
 void MainWindow::FocusedItself(HWND previous) {
     if (previous && IsChild(window_, previous)) lastFocus_ = previous;
     const bool restored = !IsIconic(window_);
-    form_.focus().SetWindowActive(restored);
+    form_.Focus().SetWindowActive(restored);
     if (restored) RestoreFocus();
 }
 
@@ -154,7 +154,7 @@ void MainWindow::FocusedItself(HWND previous) {
 void MainWindow::RestoreFocus() {
     HWND target = lastFocus_;
     if (!target || !IsWindowVisible(target) || !IsWindowEnabled(target)) {
-        target = controls_.Find(IdNumber(form_.layout().front().id))->Window();
+        target = controls_.Find(IdNumber(form_.Layout().front().id))->Window();
     }
     SetFocus(target);
 }
@@ -178,7 +178,7 @@ bool MainWindow::PressEnter(const MSG& message) {
     BitBtn* button = ButtonForEnter(focused ? &focused->Widget() : nullptr, form_.DefaultButtons(),
                                     controls_.ShownPage(), ModifierHeld());
     if (!button) return false;
-    form_.events().Run([button] { button->Click(); });
+    form_.Dispatcher().Run([button] { button->Click(); });
     return true;
 }
 

@@ -11,7 +11,7 @@ namespace vocset::win32 {
 // back. Caret keys, selection, copy and clicks stay the EDIT's own.
 class MaskEditPeer : public WindowPeer {
 public:
-    MaskEditPeer(HWND window, MaskEdit& edit, Dispatcher& events);
+    MaskEditPeer(HWND window, MaskEdit& edit, Dispatcher& dispatcher);
     void Command(WORD code) override;
 
 private:

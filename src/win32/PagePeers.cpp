@@ -48,7 +48,7 @@ void PageControlPeer::Changed(Property property) {
 LRESULT PageControlPeer::Notify(const NMHDR& header) {
     if (header.code == TCN_SELCHANGE) {
         const int index = static_cast<int>(SendMessageW(Window(), TCM_GETCURSEL, 0, 0));
-        Run([this, index] { pages_.UserSelectPage(index); });
+        Dispatch([this, index] { pages_.UserSelectPage(index); });
     }
     return 0;
 }

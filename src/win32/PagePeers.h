@@ -10,8 +10,8 @@ namespace vocset::win32 {
 
 class PageControlPeer : public WindowPeer {
 public:
-    PageControlPeer(HWND window, PageControl& pages, Dispatcher& events)
-        : WindowPeer(window, pages, events), pages_(pages) {}
+    PageControlPeer(HWND window, PageControl& pages, Dispatcher& dispatcher)
+        : WindowPeer(window, pages, dispatcher), pages_(pages) {}
     // Adds a tab for the page, places the page's window on the tab's display area and shows it
     // when it is the active page; returns the tab's index.
     int AddPage(TabSheet& sheet, HWND window);
@@ -34,8 +34,8 @@ private:
 // A page: its caption is the tab's text, and the page control decides when its window shows.
 class TabSheetPeer : public WindowPeer {
 public:
-    TabSheetPeer(HWND window, TabSheet& sheet, Dispatcher& events, PageControlPeer& pages, int index)
-        : WindowPeer(window, sheet, events), pages_(pages), index_(index) {}
+    TabSheetPeer(HWND window, TabSheet& sheet, Dispatcher& dispatcher, PageControlPeer& pages, int index)
+        : WindowPeer(window, sheet, dispatcher), pages_(pages), index_(index) {}
     void Changed(Property property) override;
 
 private:

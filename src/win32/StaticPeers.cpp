@@ -28,8 +28,8 @@ void GroupBoxPeer::Changed(Property property) {
     if (property == Property::Text) MirrorText(frame_);
 }
 
-ProgressBarPeer::ProgressBarPeer(HWND window, ProgressBar& bar, Dispatcher& events)
-    : WindowPeer(window, bar, events), bar_(bar) {
+ProgressBarPeer::ProgressBarPeer(HWND window, ProgressBar& bar, Dispatcher& dispatcher)
+    : WindowPeer(window, bar, dispatcher), bar_(bar) {
     // Without a theme the bar takes the colour it is given: pure green, as a solid bar.
     SetWindowTheme(window, L" ", L" ");
     SendMessageW(window, PBM_SETRANGE32, 0, 100);

@@ -9,8 +9,8 @@ namespace vocset::win32 {
 // A label; one laid out with no width sizes itself to its text.
 class LabelPeer : public WindowPeer {
 public:
-    LabelPeer(HWND window, Label& label, Dispatcher& events, bool autoSize)
-        : WindowPeer(window, label, events), autoSize_(autoSize) {}
+    LabelPeer(HWND window, Label& label, Dispatcher& dispatcher, bool autoSize)
+        : WindowPeer(window, label, dispatcher), autoSize_(autoSize) {}
     void Changed(Property property) override;
 
 private:
@@ -20,8 +20,8 @@ private:
 // A group box: a container whose frame and caption a group-box button below its controls draws.
 class GroupBoxPeer : public WindowPeer {
 public:
-    GroupBoxPeer(HWND container, GroupBox& box, Dispatcher& events, HWND frame)
-        : WindowPeer(container, box, events), frame_(frame) {}
+    GroupBoxPeer(HWND container, GroupBox& box, Dispatcher& dispatcher, HWND frame)
+        : WindowPeer(container, box, dispatcher), frame_(frame) {}
     void Changed(Property property) override;
 
 private:
@@ -30,7 +30,7 @@ private:
 
 class ProgressBarPeer : public WindowPeer {
 public:
-    ProgressBarPeer(HWND window, ProgressBar& bar, Dispatcher& events);
+    ProgressBarPeer(HWND window, ProgressBar& bar, Dispatcher& dispatcher);
     void Changed(Property property) override;
 
 private:

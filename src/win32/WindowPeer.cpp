@@ -6,8 +6,8 @@
 
 namespace vocset::win32 {
 
-WindowPeer::WindowPeer(HWND window, Control& control, Dispatcher& events)
-    : window_(window), control_(control), events_(events) {
+WindowPeer::WindowPeer(HWND window, Control& control, Dispatcher& dispatcher)
+    : window_(window), control_(control), dispatcher_(dispatcher) {
     control_.AttachPeer(this);
 }
 
@@ -95,7 +95,7 @@ bool WindowPeer::TakeFocusForPress() {
 // A report of the control on which the focus rests (the window activated again) is no change;
 // passed on, it would count as a move and cancel the change whose exit handler is running.
 void WindowPeer::GotFocus() {
-    if (focus_ && focus_->Focused() != &control_) Run([this] { focus_->UserMovedTo(control_); });
+    if (focus_ && focus_->Focused() != &control_) Dispatch([this] { focus_->UserMovedTo(control_); });
 }
 
 }  // namespace vocset::win32

@@ -16,7 +16,7 @@ namespace vocset::win32 {
 
 class WindowPeer : public WidgetPeer {
 public:
-    WindowPeer(HWND window, Control& control, Dispatcher& events);
+    WindowPeer(HWND window, Control& control, Dispatcher& dispatcher);
     ~WindowPeer() override;
     WindowPeer(const WindowPeer&) = delete;
     WindowPeer& operator=(const WindowPeer&) = delete;
@@ -37,8 +37,12 @@ public:
     void TrackFocus(Focus& focus);
 
 protected:
-    // Runs a user's input on the widget; an error ends it and shows the default error box.
-    void Run(const std::function<void()>& input) { events_.Run(input); }
+    // Runs a user's input on the widget through the dispatcher; an error ends it and shows the default
+    // error box.
+    void Dispatch(const std::function<void()>& input) { dispatcher_.Run(input); }
+    // The former spelling, for EditPeer.cpp, MaskEditPeer.cpp and DateTimePickerPeer.cpp until they call
+    // Dispatch.
+    void Run(const std::function<void()>& input) { Dispatch(input); }
     // Sets the window's text unless it already holds it, so that mirrored text echoes nothing back.
     void MirrorText(HWND window);
 
@@ -55,7 +59,7 @@ private:
     void GotFocus();
     HWND window_;
     Control& control_;
-    Dispatcher& events_;
+    Dispatcher& dispatcher_;
     Focus* focus_ = nullptr;
     bool subclassed_ = false;
     bool pressRefused_ = false;  // an exit handler kept the focus from the last press of the mouse button

@@ -134,7 +134,7 @@ TEST_F(ClockTest, WhileTheWindowIsInactiveEachTickCopiesTheClock) {
         Tick();
         EXPECT_EQ(form.MaskEdit1.Text(), paused);
 
-        form.focus().SetWindowActive(false);
+        form.Focus().SetWindowActive(false);
         for (int tick = 0; tick < 2; ++tick) {
             fixture.clock.now.second += 1;
             Tick();
@@ -142,8 +142,8 @@ TEST_F(ClockTest, WhileTheWindowIsInactiveEachTickCopiesTheClock) {
             EXPECT_EQ(form.MaskEdit1.Text(), ClockTimeText(fixture.clock.now, fixture.locale.timeFormat));
         }
 
-        form.focus().SetWindowActive(true);
-        EXPECT_TRUE(form.focus().Has(*field));
+        form.Focus().SetWindowActive(true);
+        EXPECT_TRUE(form.Focus().Has(*field));
         const std::string shown = form.MaskEdit1.Text();
         fixture.clock.now.second += 1;
         Tick();
@@ -166,7 +166,7 @@ TEST_F(ClockTest, SavingWithTheTimeFieldFocusedStoresTheTimeOfTheSave) {
         Tick();
     };
     fixture.dialogs.answers.push_back("duza.ini");
-    BitBtn* enter = ButtonForEnter(form.focus().Focused(), form.DefaultButtons(), &form.TabSheet1, false);
+    BitBtn* enter = ButtonForEnter(form.Focus().Focused(), form.DefaultButtons(), &form.TabSheet1, false);
     ASSERT_EQ(enter, &form.BitBtn1);
     fixture.Act([&] { enter->Click(); });
     const std::vector<std::uint8_t> image = testing::ReadBytes("duza.ini");
@@ -175,7 +175,7 @@ TEST_F(ClockTest, SavingWithTheTimeFieldFocusedStoresTheTimeOfTheSave) {
     EXPECT_EQ(clockBytes, (std::vector<std::uint8_t>{0x07, 0xEB, 3, 4, 5, 6, 9}));
     EXPECT_EQ(fixture.messages.messages, std::vector<std::string>{"Settings file write completed"});
 
-    EXPECT_TRUE(form.focus().Has(form.MaskEdit1));
+    EXPECT_TRUE(form.Focus().Has(form.MaskEdit1));
     fixture.clock.now.second += 1;
     Tick();
     EXPECT_EQ(form.MaskEdit1.Text(), " 5:06:09");

@@ -191,7 +191,7 @@ TEST_F(PasswordTest, LeavingChecksTheRange) {
         fixture.messages.messages.clear();
         fixture.FocusOn(form.ComboBox2);
         EXPECT_EQ(fixture.messages.messages, c.refused ? rangeMessage : std::vector<std::string>{}) << c.text;
-        EXPECT_EQ(form.focus().Focused(), c.refused ? static_cast<Control*>(&form.Edit1) : &form.ComboBox2) << c.text;
+        EXPECT_EQ(form.Focus().Focused(), c.refused ? static_cast<Control*>(&form.Edit1) : &form.ComboBox2) << c.text;
         EXPECT_EQ(form.Edit1.Text(), c.text);
     }
 }
@@ -201,17 +201,17 @@ TEST_F(PasswordTest, EachFurtherAttemptToLeaveRepeatsTheCheck) {
     fixture.FocusOn(form.CheckBox7);
     fixture.FocusOn(form.BitBtn2);
     EXPECT_EQ(fixture.messages.messages.size(), 2u);
-    EXPECT_TRUE(form.focus().Has(form.Edit1));
+    EXPECT_TRUE(form.Focus().Has(form.Edit1));
 }
 
 // When the message box closes, the window gives the focus back to the control that was clicked;
 // that must not show the message again.
 TEST_F(PasswordTest, TheFocusComingBackAfterTheMessageDoesNotCheckAgain) {
     form.Edit1.UserSetText("65536");
-    fixture.messages.whileOpen = [&](const std::string&) { form.focus().UserMovedTo(form.CheckBox7); };
+    fixture.messages.whileOpen = [&](const std::string&) { form.Focus().UserMovedTo(form.CheckBox7); };
     fixture.FocusOn(form.CheckBox7);
     EXPECT_EQ(fixture.messages.messages, rangeMessage);
-    EXPECT_TRUE(form.focus().Has(form.Edit1));
+    EXPECT_TRUE(form.Focus().Has(form.Edit1));
     EXPECT_FALSE(form.CheckBox7.Checked());
 }
 
@@ -227,8 +227,8 @@ TEST_F(PasswordTest, SwitchingWindowsIsNoFocusChange) {
     };
     const std::vector<std::function<void()>> leaves = {
         [&] {
-            form.focus().SetWindowActive(false);
-            form.focus().SetWindowActive(true);
+            form.Focus().SetWindowActive(false);
+            form.Focus().SetWindowActive(true);
         },
         [&] { fixture.messages.ShowMessage("a box of the window's own"); },
     };
@@ -237,19 +237,19 @@ TEST_F(PasswordTest, SwitchingWindowsIsNoFocusChange) {
         fixture.FocusOn(form.Edit1);  // the window puts the focus back where it rested
     }
     EXPECT_EQ(exits, 0);
-    EXPECT_TRUE(form.focus().Has(form.Edit1));
+    EXPECT_TRUE(form.Focus().Has(form.Edit1));
     fixture.messages.messages.clear();
 
     fixture.FocusOn(form.CheckBox7);
     EXPECT_EQ(exits, 1);
     EXPECT_EQ(fixture.messages.messages, rangeMessage);
-    EXPECT_TRUE(form.focus().Has(form.Edit1));
+    EXPECT_TRUE(form.Focus().Has(form.Edit1));
 }
 
 TEST_F(PasswordTest, CarriageReturnMovesToTheFrequencyListThroughTheCheck) {
     form.Edit1.UserSetText("65535");
     EXPECT_EQ(form.Edit1.UserKeyPress(u'\r'), 0);
-    EXPECT_TRUE(form.focus().Has(form.ComboBox3));
+    EXPECT_TRUE(form.Focus().Has(form.ComboBox3));
     EXPECT_TRUE(fixture.messages.messages.empty());
 
     fixture.FocusOn(form.Edit1);
@@ -258,7 +258,7 @@ TEST_F(PasswordTest, CarriageReturnMovesToTheFrequencyListThroughTheCheck) {
     fixture.Act([&] { key = form.Edit1.UserKeyPress(u'\r'); });
     EXPECT_EQ(key, 0);
     EXPECT_EQ(fixture.messages.messages, rangeMessage);
-    EXPECT_TRUE(form.focus().Has(form.Edit1));
+    EXPECT_TRUE(form.Focus().Has(form.Edit1));
     EXPECT_EQ(form.Edit1.Text(), "65536");
 }
 
@@ -266,14 +266,14 @@ TEST_F(PasswordTest, CarriageReturnMovesToTheFrequencyListThroughTheCheck) {
 // and the value is stored by its low 16 bits.
 TEST_F(PasswordTest, EnterSavesWithoutTheCheck) {
     form.Edit1.UserSetText("65537");
-    BitBtn* button = ButtonForEnter(form.focus().Focused(), form.DefaultButtons(), &form.TabSheet1, false);
+    BitBtn* button = ButtonForEnter(form.Focus().Focused(), form.DefaultButtons(), &form.TabSheet1, false);
     ASSERT_EQ(button, &form.BitBtn1);
-    EXPECT_EQ(ButtonForEnter(form.focus().Focused(), form.DefaultButtons(), &form.TabSheet1, true), nullptr);
+    EXPECT_EQ(ButtonForEnter(form.Focus().Focused(), form.DefaultButtons(), &form.TabSheet1, true), nullptr);
     const std::vector<std::uint8_t> image = fixture.SaveImage();
     EXPECT_EQ(fixture.messages.messages, std::vector<std::string>{"Settings file write completed"});
     EXPECT_EQ(image.at(img::kPasswordLow), 1);
     EXPECT_EQ(image.at(img::kPasswordHigh), 0);
-    EXPECT_TRUE(form.focus().Has(form.Edit1));
+    EXPECT_TRUE(form.Focus().Has(form.Edit1));
 }
 
 TEST(RecordingRulesImageTest, TheSavedBytesFollowTheRules) {

@@ -20,8 +20,8 @@ protected:
     }
     // Loads the bytes as a read does and shows them.
     void Show(const Bytes& bytes) {
-        std::copy(bytes.begin(), bytes.end(), form.settingsImage().bytes.begin());
-        form.settingsImage().loaded = 1;
+        std::copy(bytes.begin(), bytes.end(), form.SettingsImage().bytes.begin());
+        form.SettingsImage().loaded = 1;
         fixture.Act([this] { form.ShowBuf(); });
     }
     Bytes With(std::initializer_list<std::pair<std::size_t, std::uint8_t>> changes) {
@@ -47,7 +47,7 @@ TEST_F(ShowImageTest, TheDefaultImageShowsTheDefaultsAndSavesBackByteForByte) {
     EXPECT_EQ(form.Edit1.Text(), "0");
     EXPECT_EQ(form.DateTimePicker1.Value(), (DateTime{2010, 1, 1, 0, 0, 0, 0}));
     EXPECT_EQ(form.MaskEdit1.Text(), " 0:00:00");
-    EXPECT_EQ(form.settingsImage().loaded, 0);
+    EXPECT_EQ(form.SettingsImage().loaded, 0);
     EXPECT_TRUE(fixture.messages.messages.empty());
     EXPECT_TRUE(fixture.messages.errors.empty());
     EXPECT_EQ(fixture.SaveImage(), image);
@@ -282,7 +282,7 @@ TEST_F(ShowImageTest, TheHighestMarkedEntryFromTwoOnGivesTheNumberOfAlarmClocks)
 TEST_F(ShowImageTest, AlarmsOnWithTheClockOffAskForTheClockInTheMiddle) {
     std::vector<bool> seen;
     fixture.messages.whileOpen = [&](const std::string&) {
-        seen = {form.CheckBox5.Checked(), form.CheckBox4.Checked(), form.settingsImage().loaded == 1};
+        seen = {form.CheckBox5.Checked(), form.CheckBox4.Checked(), form.SettingsImage().loaded == 1};
     };
     Show(With({{img::kSetClock, 0}, {img::kAlarmMode, img::kAlarmModeClocks}}));
     EXPECT_EQ(fixture.messages.messages, std::vector<std::string>{"Please setup real time clock firstly"});
@@ -372,7 +372,7 @@ TEST_F(ShowImageTest, TheSameDateOnEveryRegionalSetting) {
         FormFixture regional;
         regional.locale.timeFormat = c.format;
         TForm1& other = regional.Create();
-        std::copy(image.begin(), image.end(), other.settingsImage().bytes.begin());
+        std::copy(image.begin(), image.end(), other.SettingsImage().bytes.begin());
         regional.Act([&] { other.ShowBuf(); });
         EXPECT_EQ(other.DateTimePicker1.Value(), (DateTime{2016, 3, 5, 9, 7, 0, 0})) << c.text;
         EXPECT_EQ(other.MaskEdit1.Text(), c.text);
@@ -404,21 +404,21 @@ TEST_F(ShowImageTest, ADateThatIsNoneStopsTheShowWithTheFlagLeftSet) {
         TForm1& other = run.Create();
         Bytes image = With({{img::kEncryption, 1}, {img::kAlarmMode, img::kAlarmModeClocks}, {img::kLogger, 0x55}});
         for (const auto& [offset, value] : c.date) image[offset] = value;
-        std::copy(image.begin(), image.end(), other.settingsImage().bytes.begin());
-        other.settingsImage().loaded = 1;
+        std::copy(image.begin(), image.end(), other.SettingsImage().bytes.begin());
+        other.SettingsImage().loaded = 1;
         run.Act([&] { other.FormShow(); });
         EXPECT_EQ(run.messages.errors, std::vector<std::string>{std::string(c.error) + "."});
         EXPECT_TRUE(other.CheckBox3.Checked()) << "steps before the date ran";
         EXPECT_FALSE(other.CheckBox5.Checked()) << "steps after the date did not";
         EXPECT_FALSE(other.CheckBox7.Checked());
         EXPECT_EQ(other.DateTimePicker1.Value(), (DateTime{2010, 1, 1, 0, 0, 0, 0}));
-        EXPECT_EQ(other.settingsImage().loaded, 1);
+        EXPECT_EQ(other.SettingsImage().loaded, 1);
     }
 }
 
 TEST_F(ShowImageTest, FormShowShowsOnlyALoadedImage) {
-    form.settingsImage().bytes[img::kEncryption] = 1;
-    form.settingsImage().loaded = 0;
+    form.SettingsImage().bytes[img::kEncryption] = 1;
+    form.SettingsImage().loaded = 0;
     fixture.Act([&] { form.FormShow(); });
     EXPECT_FALSE(form.CheckBox3.Checked());
 }
@@ -441,7 +441,7 @@ TEST(ShowImageStartTest, ADuzaIniInTheCurrentFolderIsShownWhenTheWindowAppears) 
     fixture.Act([&] { form.FormShow(); });
     EXPECT_TRUE(form.CheckBox3.Checked());
     EXPECT_TRUE(form.CheckBox7.Checked());
-    EXPECT_EQ(form.settingsImage().loaded, 0);
+    EXPECT_EQ(form.SettingsImage().loaded, 0);
 }
 
 class ReadCommandTest : public ShowImageTest {

@@ -392,7 +392,7 @@ TEST(SettingsRoundTripTest, SavingThenReadingGivesBackTheBytes) {
     form.Edit1.SetText("4660");
     fixture.dialogs.answers.push_back("duza.ini");
     fixture.Act([&] { form.BitBtn1.Click(); });
-    const auto written = form.settingsImage().bytes;
+    const auto written = form.SettingsImage().bytes;
     SettingsImage read;
     ASSERT_TRUE(ReadSettingsFile("duza.ini", read, fixture.files));
     EXPECT_EQ(read.bytes, written);

@@ -17,16 +17,16 @@ struct FormFixture {
         form = std::make_unique<TForm1>(services, language);
         messages.opened = dialogs.opened = [this](bool open) {
             openBoxes += open ? 1 : -1;
-            form->focus().SetWindowActive(openBoxes == 0);
+            form->Focus().SetWindowActive(openBoxes == 0);
         };
-        form->events().Run([this] { form->FormCreate(); });
+        form->Dispatcher().Run([this] { form->FormCreate(); });
         return *form;
     }
     // Runs one user action the way the platform dispatches it.
-    void Act(const std::function<void()>& action) { form->events().Run(action); }
+    void Act(const std::function<void()>& action) { form->Dispatcher().Run(action); }
     // The user puts the keyboard focus on a control (a click or Tab).
     void FocusOn(Control& control) {
-        Act([this, &control] { form->focus().UserMovedTo(control); });
+        Act([this, &control] { form->Focus().UserMovedTo(control); });
     }
     // The user types into an edit with the caret at the end, as far as its length limit lets them.
     void Type(Edit& edit, const std::string& keys) {
