@@ -1,6 +1,7 @@
 // The commands of the decoding page: Open file, Save file, Start and Stop.
 #include <string>
 
+#include "app/RegistryNames.h"
 #include "app/TForm1.h"
 #include "decoder/Decryption.h"
 #include "decoder/Hex8.h"
@@ -11,9 +12,6 @@
 namespace vocset {
 
 namespace {
-constexpr const char* kSourceFolderValue = "src";
-constexpr const char* kTargetFolderValue = "dst";
-constexpr const char* kPasswordValue = "pass";
 constexpr const char* kLineBreak = "\r\n";
 
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }

@@ -1,15 +1,11 @@
 // The main window object: its widgets and dialogs, the handler bindings, start-up and shutdown.
 #include "app/TForm1.h"
 
+#include "app/RegistryNames.h"
 #include "settings/SettingsFile.h"
 #include "widgets/TimeText.h"
 
 namespace vocset {
-
-namespace {
-constexpr const char* kRegistryKey = "Software\\duza";
-constexpr const char* kPasswordValue = "pass";
-}  // namespace
 
 TForm1::TForm1(Services& services, const vocset::Language& language)
     : services_(services),
