@@ -53,7 +53,7 @@ struct Case {
 };
 
 Bytes WithChunkSize(Bytes chunk, std::int32_t size) {
-    testing::PutU32(chunk, kChunkSizeOffset, static_cast<std::uint32_t>(size));
+    WriteU32le(chunk, kChunkSizeOffset, static_cast<std::uint32_t>(size));
     return chunk;
 }
 
@@ -116,7 +116,7 @@ void CreateRecording(FileSystem& files, const std::string& path, std::size_t blo
     };
     Bytes head = headWithData(0);
     head = headWithData(static_cast<std::int32_t>(content - head.size() - layout.afterData.size()));
-    testing::PutU32(head, kRiffSizeOffset, static_cast<std::uint32_t>(content - 8));
+    WriteU32le(head, kRiffSizeOffset, static_cast<std::uint32_t>(content - 8));
 
     const auto file = files.Create(path);
     std::vector<std::uint8_t> buffer(kMegabyte);
@@ -129,7 +129,7 @@ void CreateRecording(FileSystem& files, const std::string& path, std::size_t blo
         const std::size_t offset = kBlockSize * index;
         Overlay(block, offset, head, 0);
         Overlay(block, offset, layout.afterData, content - layout.afterData.size());
-        if (index == blocks - 1) testing::PutU32(buffer, used + kStoredChecksumOffset, sum);
+        if (index == blocks - 1) WriteU32le(buffer, used + kStoredChecksumOffset, sum);
         else sum += SumWords(block);
         used += kBlockSize;
         if (used == buffer.size() || index == blocks - 1) {

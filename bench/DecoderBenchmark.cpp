@@ -52,11 +52,11 @@ void CreateRecording(FileSystem& files, const std::string& path, std::size_t blo
             // RIFF header, a format chunk of 16 bytes and a data chunk to the end of the file: no tags.
             const char head[] = "RIFF\0\0\0\0WAVEfmt \x10\0\0\0";
             std::copy(head, head + sizeof head - 1, block.begin());
-            testing::PutU32(block, kRiffSizeOffset, static_cast<std::uint32_t>(kBlockSize * (blocks - 1) - 8));
+            WriteU32le(block, kRiffSizeOffset, static_cast<std::uint32_t>(kBlockSize * (blocks - 1) - 8));
             std::copy_n("data", 4, block.begin() + 36);
-            testing::PutU32(block, 40, static_cast<std::uint32_t>(kBlockSize * blocks - 44));
+            WriteU32le(block, 40, static_cast<std::uint32_t>(kBlockSize * blocks - 44));
         }
-        if (index == blocks - 1) testing::PutU32(block, kStoredChecksumOffset, plain.runningSum);
+        if (index == blocks - 1) WriteU32le(block, kStoredChecksumOffset, plain.runningSum);
         else plain.runningSum += SumWords(block);
         cipher.blockIndex = static_cast<std::int32_t>(index);
         DecryptBlock(cipher, block, static_cast<std::int32_t>(kBlockSize));

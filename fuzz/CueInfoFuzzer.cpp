@@ -4,11 +4,11 @@
 #include <cstdint>
 
 #include "MemoryFileSystem.h"
+#include "base/Errors.h"
+#include "base/Utf8.h"
 #include "decoder/CueInfo.h"
 #include "decoder/CueReport.h"
 #include "support/Fakes.h"
-#include "widgets/Errors.h"
-#include "widgets/Utf8.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace vocset;

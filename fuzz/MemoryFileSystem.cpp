@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "widgets/Errors.h"
+#include "base/Errors.h"
 
 namespace vocset::fuzzing {
 

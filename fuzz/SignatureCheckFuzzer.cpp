@@ -3,10 +3,10 @@
 #include <cstdint>
 
 #include "MemoryFileSystem.h"
+#include "base/Errors.h"
 #include "decoder/Decryption.h"
 #include "decoder/SignatureCheck.h"
 #include "support/Fakes.h"
-#include "widgets/Errors.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace vocset;

@@ -3,11 +3,11 @@
 
 #include "app/RegistryNames.h"
 #include "app/TForm1.h"
+#include "base/Conversions.h"
+#include "base/Paths.h"
 #include "decoder/Decryption.h"
 #include "decoder/Hex8.h"
 #include "decoder/SignatureCheck.h"
-#include "widgets/Conversions.h"
-#include "widgets/Paths.h"
 
 namespace vocset {
 

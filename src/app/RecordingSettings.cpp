@@ -1,7 +1,7 @@
 // The rules of the recording settings: voice activation, automatic gain, encryption and its
 // password, and the resolution.
 #include "app/TForm1.h"
-#include "widgets/Conversions.h"
+#include "base/Conversions.h"
 
 namespace vocset {
 

@@ -1,7 +1,7 @@
 // The settings file's commands: "Save configuration file" and "Read configuration file".
 #include "app/TForm1.h"
+#include "base/Paths.h"
 #include "settings/SettingsFile.h"
-#include "widgets/Paths.h"
 
 namespace vocset {
 

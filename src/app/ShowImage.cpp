@@ -2,8 +2,9 @@
 #include <string>
 
 #include "app/TForm1.h"
+#include "base/ByteOrder.h"
+#include "base/Errors.h"
 #include "settings/SettingsImage.h"
-#include "widgets/Errors.h"
 #include "widgets/TimeText.h"
 
 namespace vocset {
@@ -13,7 +14,7 @@ using namespace image;
 // The stored date and time, read as the numbers they are, whatever the user's date order.
 void TForm1::ShowStoredDateTime() {
     const auto& b = settingsImage_.bytes;
-    const int year = 256 * b[kYearHigh] + b[kYearLow];
+    const int year = ReadU16be(b, kYearHigh);
     const DateTime stored{year, b[kMonth], b[kDay], b[kHour], b[kMinute], b[kSecond], 0};
     if (!IsValidDate(stored.year, stored.month, stored.day) ||
         !IsValidTime(stored.hour, stored.minute, stored.second)) {

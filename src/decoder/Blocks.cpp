@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "decoder/ByteOrder.h"
+#include "base/ByteOrder.h"
 
 namespace vocset {
 

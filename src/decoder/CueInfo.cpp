@@ -5,8 +5,8 @@
 #include <limits>
 #include <span>
 
-#include "decoder/ByteOrder.h"
-#include "widgets/Errors.h"
+#include "base/ByteOrder.h"
+#include "base/Errors.h"
 
 namespace vocset {
 

@@ -1,8 +1,8 @@
 // The report's lines: title, count and the table of tags.
 #include "decoder/CueReport.h"
 
-#include "widgets/Paths.h"
-#include "widgets/Utf8.h"
+#include "base/Paths.h"
+#include "base/Utf8.h"
 
 namespace vocset {
 

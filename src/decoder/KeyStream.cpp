@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "base/ByteOrder.h"
 #include "decoder/Blocks.h"
 
 namespace vocset {
@@ -37,8 +38,7 @@ void KeyStream::Rebuild(const KeyTable& table, std::uint16_t origin) {
         const std::size_t stateIndex = k + 1;
         const std::uint16_t key =
             stateIndex < states.size() ? states[stateIndex] : states[tail_ + (stateIndex - tail_) % period_];
-        keyBytes_[2 * k] = static_cast<std::uint8_t>(key);
-        keyBytes_[2 * k + 1] = static_cast<std::uint8_t>(key >> 8);
+        WriteU16le(keyBytes_, 2 * k, key);
     }
     table_ = table;
     position_ = 0;

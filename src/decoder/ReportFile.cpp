@@ -1,8 +1,8 @@
 // Naming and writing the report file.
 #include "decoder/ReportFile.h"
 
-#include "widgets/Errors.h"
-#include "widgets/Paths.h"
+#include "base/Errors.h"
+#include "base/Paths.h"
 #include "widgets/WriteFileWhole.h"
 
 namespace vocset {

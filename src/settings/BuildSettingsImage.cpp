@@ -3,7 +3,8 @@
 
 #include <algorithm>
 
-#include "widgets/Conversions.h"
+#include "base/ByteOrder.h"
+#include "base/Conversions.h"
 
 namespace vocset {
 
@@ -52,8 +53,7 @@ void BuildSettingsImage(const SettingsPage& page, SettingsImage& image) {
 
     b[kSetClock] = Flag(page.setClock.Checked());
     const DateTime& date = page.date.Value();
-    b[kYearHigh] = static_cast<std::uint8_t>(date.year / 256);
-    b[kYearLow] = static_cast<std::uint8_t>(date.year % 256);
+    WriteU16be(b, kYearHigh, static_cast<std::uint16_t>(date.year));
     b[kMonth] = static_cast<std::uint8_t>(date.month);
     b[kDay] = static_cast<std::uint8_t>(date.day);
     b[kHour] = static_cast<std::uint8_t>(date.hour);

@@ -3,7 +3,7 @@
 
 #include <new>
 
-#include "widgets/Errors.h"
+#include "base/Errors.h"
 
 namespace vocset {
 

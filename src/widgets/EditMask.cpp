@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "widgets/Utf8.h"
+#include "base/Utf8.h"
 
 namespace vocset {
 

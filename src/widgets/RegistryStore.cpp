@@ -1,7 +1,7 @@
 // Registry values read and written with the registry class's errors.
 #include "widgets/RegistryStore.h"
 
-#include "widgets/Errors.h"
+#include "base/Errors.h"
 
 namespace vocset {
 

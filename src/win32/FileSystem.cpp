@@ -2,8 +2,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "widgets/Errors.h"
-#include "widgets/Paths.h"
+#include "base/Errors.h"
+#include "base/Paths.h"
 #include "win32/SystemError.h"
 #include "win32/WideText.h"
 #include "win32/Win32Services.h"

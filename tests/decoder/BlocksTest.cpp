@@ -108,7 +108,7 @@ class BlockLimitTest : public ::testing::TestWithParam<LimitCase> {};
 
 TEST_P(BlockLimitTest, ComesFromTheRiffSizePlus8OnWrapping32Bits) {
     Bytes block(kBlockSize);
-    testing::PutU32(block, kRiffSizeOffset, GetParam().riffSize);
+    WriteU32le(block, kRiffSizeOffset, GetParam().riffSize);
     DecoderState state;
     ReadBlockZeroHeader(state, block);
     EXPECT_EQ(state.blockLimit, GetParam().limit);

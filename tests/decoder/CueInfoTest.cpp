@@ -2,12 +2,12 @@
 #include <gtest/gtest.h>
 
 #include "RecordingBuilder.h"
+#include "base/Errors.h"
 #include "decoder/CueInfo.h"
 #include "decoder/CueReport.h"
 #include "support/Fakes.h"
 #include "support/PosixFileSystem.h"
 #include "support/TempFolder.h"
-#include "widgets/Errors.h"
 
 namespace vocset {
 namespace {

@@ -7,13 +7,13 @@
 #include "KeyReference.h"
 #include "LoopRecorder.h"
 #include "RecordingBuilder.h"
+#include "base/ByteOrder.h"
+#include "base/Errors.h"
 #include "decoder/Blocks.h"
-#include "decoder/ByteOrder.h"
 #include "decoder/Decryption.h"
 #include "decoder/Progress.h"
 #include "support/PosixFileSystem.h"
 #include "support/TempFolder.h"
-#include "widgets/Errors.h"
 
 namespace vocset {
 namespace {

@@ -28,7 +28,7 @@ inline void AppendId(Bytes& bytes, std::string_view id) {
 
 inline void AppendU32(Bytes& bytes, std::uint32_t value) {
     bytes.resize(bytes.size() + 4);
-    PutU32(bytes, bytes.size() - 4, value);
+    WriteU32le(bytes, bytes.size() - 4, value);
 }
 
 inline Bytes Join(std::initializer_list<Bytes> parts) {
@@ -119,14 +119,14 @@ inline Bytes MakeBlockRecording(const BlockRecording& layout) {
               layout.head.begin() + static_cast<std::ptrdiff_t>(std::min(layout.head.size(), bytes.size())),
               bytes.begin());
     if (bytes.size() < 52) return bytes;
-    PutU32(bytes, 4, layout.riffSize);
-    PutU16(bytes, 44, static_cast<std::uint16_t>(layout.recorderHigh >> 16));
-    PutU16(bytes, 46, static_cast<std::uint16_t>(layout.recorderHigh));
-    PutU16(bytes, 48, static_cast<std::uint16_t>(layout.recorderLow >> 16));
-    PutU16(bytes, 50, static_cast<std::uint16_t>(layout.recorderLow));
+    WriteU32le(bytes, 4, layout.riffSize);
+    WriteU16le(bytes, 44, static_cast<std::uint16_t>(layout.recorderHigh >> 16));
+    WriteU16le(bytes, 46, static_cast<std::uint16_t>(layout.recorderHigh));
+    WriteU16le(bytes, 48, static_cast<std::uint16_t>(layout.recorderLow >> 16));
+    WriteU16le(bytes, 50, static_cast<std::uint16_t>(layout.recorderLow));
     const std::size_t signature = 4096 * BlockLimit(layout.riffSize);
     if (signature != 0 && signature + 4 <= bytes.size())
-        PutU32(bytes, signature, WordSum(bytes, signature) + (layout.validChecksum ? 0 : 1));
+        WriteU32le(bytes, signature, WordSum(bytes, signature) + (layout.validChecksum ? 0 : 1));
     return bytes;
 }
 

@@ -3,13 +3,13 @@
 
 #include "LoopRecorder.h"
 #include "RecordingBuilder.h"
+#include "base/Errors.h"
 #include "decoder/Progress.h"
 #include "decoder/SignatureCheck.h"
 #include "support/Fakes.h"
 #include "support/PosixFileSystem.h"
 #include "support/TempFolder.h"
 #include "ui/Language.h"
-#include "widgets/Errors.h"
 
 namespace vocset {
 namespace {

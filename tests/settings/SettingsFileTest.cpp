@@ -4,9 +4,9 @@
 
 #include <algorithm>
 
+#include "base/Errors.h"
 #include "settings/SettingsFile.h"
 #include "support/FormFixture.h"
-#include "widgets/Errors.h"
 
 namespace vocset {
 namespace {

@@ -1,7 +1,7 @@
 // The scripted stand-ins.
 #include "support/Fakes.h"
 
-#include "widgets/Utf8.h"
+#include "base/Utf8.h"
 
 namespace vocset::testing {
 

@@ -12,7 +12,7 @@
 #include <cstring>
 #include <filesystem>
 
-#include "widgets/Errors.h"
+#include "base/Errors.h"
 
 namespace vocset::testing {
 

@@ -6,20 +6,11 @@
 #include <span>
 #include <vector>
 
+#include "base/ByteOrder.h"
+
 namespace vocset::testing {
 
 using Bytes = std::vector<std::uint8_t>;
-
-// Little-endian writes at a byte offset.
-inline void PutU16(std::span<std::uint8_t> bytes, std::size_t at, std::uint16_t value) {
-    bytes[at] = static_cast<std::uint8_t>(value);
-    bytes[at + 1] = static_cast<std::uint8_t>(value >> 8);
-}
-
-inline void PutU32(std::span<std::uint8_t> bytes, std::size_t at, std::uint32_t value) {
-    PutU16(bytes, at, static_cast<std::uint16_t>(value));
-    PutU16(bytes, at + 2, static_cast<std::uint16_t>(value >> 16));
-}
 
 struct RecordingSpec {
     int checksummedBlocks = 3;  // blocks 0 .. n-1; block n holds the checksum
@@ -42,20 +33,20 @@ inline Bytes MakeRecording(const RecordingSpec& recording = {}) {
     for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<std::uint8_t>(i * 31 + i / 4096);
     const char riff[] = {'R', 'I', 'F', 'F'};
     std::copy(riff, riff + 4, bytes.begin());
-    PutU32(bytes, 4, static_cast<std::uint32_t>(block * static_cast<std::size_t>(recording.checksummedBlocks) - 8));
+    WriteU32le(bytes, 4, static_cast<std::uint32_t>(block * static_cast<std::size_t>(recording.checksummedBlocks) - 8));
     // The recorder number's halves put their first word in the more significant place.
-    PutU16(bytes, 44, static_cast<std::uint16_t>(recording.recorderHigh >> 16));
-    PutU16(bytes, 46, static_cast<std::uint16_t>(recording.recorderHigh));
-    PutU16(bytes, 48, static_cast<std::uint16_t>(recording.recorderLow >> 16));
-    PutU16(bytes, 50, static_cast<std::uint16_t>(recording.recorderLow));
+    WriteU16le(bytes, 44, static_cast<std::uint16_t>(recording.recorderHigh >> 16));
+    WriteU16le(bytes, 46, static_cast<std::uint16_t>(recording.recorderHigh));
+    WriteU16le(bytes, 48, static_cast<std::uint16_t>(recording.recorderLow >> 16));
+    WriteU16le(bytes, 50, static_cast<std::uint16_t>(recording.recorderLow));
     // No cue chunk: the format chunk of 16 bytes is followed by a data chunk.
     const char head[] = {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '};
     std::copy(head, head + 8, bytes.begin() + 8);
-    PutU32(bytes, 16, 16);
+    WriteU32le(bytes, 16, 16);
     bytes[36] = 'd';
-    PutU32(bytes, 40, static_cast<std::uint32_t>(bytes.size() - 44));
+    WriteU32le(bytes, 40, static_cast<std::uint32_t>(bytes.size() - 44));
     const std::size_t signature = block * static_cast<std::size_t>(recording.checksummedBlocks);
-    PutU32(bytes, signature, WordSum(bytes, signature) + (recording.validChecksum ? 0 : 1));
+    WriteU32le(bytes, signature, WordSum(bytes, signature) + (recording.validChecksum ? 0 : 1));
     return bytes;
 }
 

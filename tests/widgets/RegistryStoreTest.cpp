@@ -1,8 +1,8 @@
 // The registry store's reads and writes, with and without an open key.
 #include <gtest/gtest.h>
 
+#include "base/Errors.h"
 #include "support/Fakes.h"
-#include "widgets/Errors.h"
 #include "widgets/RegistryStore.h"
 
 namespace vocset {

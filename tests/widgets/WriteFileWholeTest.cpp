@@ -1,9 +1,9 @@
 // A file stored whole or not at all: the old file replaced only after every byte was stored.
 #include <gtest/gtest.h>
 
+#include "base/Errors.h"
 #include "support/PosixFileSystem.h"
 #include "support/TempFolder.h"
-#include "widgets/Errors.h"
 #include "widgets/WriteFileWhole.h"
 
 namespace vocset {

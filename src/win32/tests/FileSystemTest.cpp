@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "widgets/Errors.h"
+#include "base/Errors.h"
 #include "win32/SystemError.h"
 #include "win32/WideText.h"
 #include "win32/Win32Services.h"

@@ -1,5 +1,5 @@
 // Texts of the platform's errors, English in both language variants.
-#include "widgets/Errors.h"
+#include "base/Errors.h"
 
 namespace vocset {
 

@@ -1,5 +1,5 @@
 // UTF-8 decoding and encoding.
-#include "widgets/Utf8.h"
+#include "base/Utf8.h"
 
 namespace vocset {
 

@@ -1,9 +1,9 @@
 // The default error box's full-stop rule and the dispatcher that shows it.
 #include <gtest/gtest.h>
 
+#include "base/Errors.h"
 #include "support/Fakes.h"
 #include "widgets/Dispatcher.h"
-#include "widgets/Errors.h"
 
 namespace vocset {
 namespace {

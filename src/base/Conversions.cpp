@@ -1,7 +1,7 @@
 // Text to integer, as the run-time converts it.
-#include "widgets/Conversions.h"
+#include "base/Conversions.h"
 
-#include "widgets/Errors.h"
+#include "base/Errors.h"
 
 namespace vocset {
 

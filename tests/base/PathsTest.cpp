@@ -1,7 +1,7 @@
 // File-name operations.
 #include <gtest/gtest.h>
 
-#include "widgets/Paths.h"
+#include "base/Paths.h"
 
 namespace vocset {
 namespace {

@@ -1,8 +1,8 @@
 // Text to integer, as the run-time converts it.
 #include <gtest/gtest.h>
 
-#include "widgets/Conversions.h"
-#include "widgets/Errors.h"
+#include "base/Conversions.h"
+#include "base/Errors.h"
 
 namespace vocset {
 namespace {

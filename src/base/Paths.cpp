@@ -1,5 +1,5 @@
 // File-name operations on "\" and ":" separators.
-#include "widgets/Paths.h"
+#include "base/Paths.h"
 
 namespace vocset {
 
