@@ -4,7 +4,7 @@
 #   run-tests.sh <vocset_win32_tests.exe> <en|ru> <state folder>
 set -euo pipefail
 program=$(realpath "$1") language=$2 state=$(realpath "$3")
-scripts="$(cd "$(dirname "$0")/../../../scripts" && pwd)"
+scripts="$(cd "$(dirname "$0")/../../scripts" && pwd)"
 source "$scripts/wine.sh"
 
 export WINEPREFIX="$state/wine-prefix"
