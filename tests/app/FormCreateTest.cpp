@@ -86,55 +86,5 @@ TEST(FormCloseTest, ReleasesTheRegistryStoreAndMayRunTwice) {
     EXPECT_FALSE(form.RegistryStoreExists());
 }
 
-TEST(LayoutTest, InitialStateOfTheWindow) {
-    FormFixture fixture;
-    TForm1& form = fixture.Create();
-    EXPECT_EQ(form.PageControl1.ActivePageIndex(), 0);
-    std::vector<CheckBox*> ticked;
-    for (CheckBox* box : {&form.CheckBox1, &form.CheckBox2, &form.CheckBox3, &form.CheckBox4, &form.CheckBox5,
-                          &form.CheckBox6, &form.CheckBox7, &form.CheckBox8, &form.CheckBox9})
-        if (box->Checked()) ticked.push_back(box);
-    EXPECT_EQ(ticked, std::vector<CheckBox*>{&form.CheckBox2});
-    EXPECT_FALSE(form.BitBtn6.Visible());
-    EXPECT_TRUE(form.BitBtn5.Visible());
-    EXPECT_FALSE(form.BitBtn4.Enabled());
-    EXPECT_FALSE(form.Edit3.Enabled());
-    EXPECT_FALSE(form.Panel5.Visible());
-    EXPECT_TRUE(form.Panel4.Visible());
-    EXPECT_EQ(form.Edit1.Text(), "0");
-    EXPECT_EQ(form.MaskEdit1.Text(), "  :  :  ");
-    EXPECT_EQ(form.DateTimePicker1.Value(), (DateTime{2010, 1, 1, 0, 0, 0}));
-    EXPECT_FALSE(form.Timer1.Enabled());
-    for (int n = 4; n <= 48; ++n) {
-        if (n == 45) continue;  // the resolution list, "16 bit" selected
-        EXPECT_EQ(form.ComboBoxNumber(n).ItemIndex(), 0) << n;
-        if (n <= 44) {
-            EXPECT_FALSE(form.ComboBoxNumber(n).Enabled()) << n;
-        }
-    }
-    EXPECT_EQ(form.ComboBoxNumber(5).Items().size(), 31u);
-    EXPECT_EQ(form.ComboBoxNumber(6).Items().front(), "00");
-    EXPECT_EQ(form.ComboBoxNumber(7).Items().back(), "59");
-    EXPECT_EQ(form.ComboBoxNumber(44).Items().back(), "23");
-    EXPECT_EQ(form.OpenDialog1.filterIndex, 3);
-    EXPECT_EQ(form.SaveDialog1.defaultExt, "*.wav");
-}
-
-TEST(LayoutTest, LanguagesDifferOnlyInTextsAndTheCyclicPanelTop) {
-    auto english = MainWindowLayout(kEnglish);
-    auto russian = MainWindowLayout(kRussian);
-    ASSERT_EQ(english.size(), russian.size());
-    for (std::size_t i = 0; i < english.size(); ++i) {
-        const ControlSpec& e = english[i];
-        const ControlSpec& r = russian[i];
-        EXPECT_EQ(e.id, r.id);
-        EXPECT_EQ(e.left, r.left);
-        EXPECT_EQ(e.top, r.id == ControlId::Panel5 ? 143 : r.top);
-        if (e.id == ControlId::Panel5) {
-            EXPECT_EQ(r.top, 151);
-        }
-    }
-}
-
 }  // namespace
 }  // namespace vocset
