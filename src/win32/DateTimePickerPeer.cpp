@@ -2,6 +2,7 @@
 // routed to the widget.
 #include "win32/DateTimePickerPeer.h"
 
+#include "win32/SystemTime.h"
 #include "win32/WideText.h"
 
 namespace vocset::win32 {
@@ -17,15 +18,7 @@ void DateTimePickerPeer::Changed(Property property) {
         WindowPeer::Changed(property);
         return;
     }
-    const DateTime& value = picker_.Value();
-    SYSTEMTIME time{};
-    time.wYear = static_cast<WORD>(value.year);
-    time.wMonth = static_cast<WORD>(value.month);
-    time.wDay = static_cast<WORD>(value.day);
-    time.wHour = static_cast<WORD>(value.hour);
-    time.wMinute = static_cast<WORD>(value.minute);
-    time.wSecond = static_cast<WORD>(value.second);
-    time.wMilliseconds = static_cast<WORD>(value.millisecond);
+    const SYSTEMTIME time = ToSystemTime(picker_.Value());
     SendMessageW(Window(), DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&time));
 }
 

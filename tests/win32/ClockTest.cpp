@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "win32/SystemTime.h"
 #include "win32/Win32Services.h"
 
 namespace vocset::win32 {
@@ -14,18 +15,6 @@ std::uint64_t Ticks(const SYSTEMTIME& time) {
     FILETIME file{};
     EXPECT_TRUE(SystemTimeToFileTime(&time, &file));
     return (static_cast<std::uint64_t>(file.dwHighDateTime) << 32) | file.dwLowDateTime;
-}
-
-SYSTEMTIME SystemTimeOf(const DateTime& value) {
-    SYSTEMTIME time{};
-    time.wYear = static_cast<WORD>(value.year);
-    time.wMonth = static_cast<WORD>(value.month);
-    time.wDay = static_cast<WORD>(value.day);
-    time.wHour = static_cast<WORD>(value.hour);
-    time.wMinute = static_cast<WORD>(value.minute);
-    time.wSecond = static_cast<WORD>(value.second);
-    time.wMilliseconds = static_cast<WORD>(value.millisecond);
-    return time;
 }
 
 // run-tests.sh runs this away from UTC, so that the system time in place of the local one fails; a
@@ -40,7 +29,7 @@ TEST(ClockTest, NowLiesBetweenTwoReadingsOfTheLocalTimeToTheMillisecond) {
         GetLocalTime(&after);
         ASSERT_TRUE(IsValidDate(now.year, now.month, now.day));
         ASSERT_TRUE(IsValidTime(now.hour, now.minute, now.second, now.millisecond));
-        const std::uint64_t ticks = Ticks(SystemTimeOf(now));
+        const std::uint64_t ticks = Ticks(ToSystemTime(now));
         EXPECT_LE(Ticks(before), ticks);
         EXPECT_LE(ticks, Ticks(after));
         Sleep(7);
