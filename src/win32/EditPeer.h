@@ -11,8 +11,11 @@ public:
     EditPeer(HWND window, Edit& edit, Dispatcher& dispatcher);
     void Command(WORD code) override;
 
-private:
+protected:
+    // Typed characters pass the key-press handler; a click reaches the widget after the EDIT's own.
     LRESULT Intercept(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
     Edit& edit_;
 };
 

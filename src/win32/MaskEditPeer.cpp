@@ -46,10 +46,7 @@ bool ShiftHeld() { return GetKeyState(VK_SHIFT) < 0; }
 }  // namespace
 
 MaskEditPeer::MaskEditPeer(HWND window, MaskEdit& edit, Dispatcher& events)
-    : WindowPeer(window, edit, events), edit_(edit) {
-    if (edit.MaxLength() > 0) SendMessageW(window, EM_LIMITTEXT, static_cast<WPARAM>(edit.MaxLength()), 0);
-    Subclass();
-}
+    : EditPeer(window, edit, events), edit_(edit) {}
 
 // The EDIT's text changes only by mirroring, unless someone else set it (WM_SETTEXT from outside):
 // that text is conformed like a text from code and shown as the widget keeps it.
@@ -88,12 +85,7 @@ LRESULT MaskEditPeer::Intercept(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_UNDO:
     case EM_UNDO:
     case EM_CANUNDO: return FALSE;
-    case WM_LBUTTONUP: {
-        const LRESULT result = PassOn(message, wParam, lParam);
-        Run([this] { edit_.UserClick(); });
-        return result;
-    }
-    default: return PassOn(message, wParam, lParam);
+    default: return EditPeer::Intercept(message, wParam, lParam);
     }
 }
 
