@@ -16,18 +16,11 @@
 #include "Folder.h"
 #include "Registry.h"
 #include "Scenarios.h"
+#include "support/CrashFilter.h"
 
 namespace {
 
 using e2e::Narrow;
-
-// A crash of the driver must fail the run: under Wine an unhandled one can end with status 0.
-LONG WINAPI EndOnCrash(EXCEPTION_POINTERS* exception) {
-    std::printf("vocset_e2e crashed with exception 0x%08lX\n", exception->ExceptionRecord->ExceptionCode);
-    std::fflush(stdout);
-    TerminateProcess(GetCurrentProcess(), 3);
-    return EXCEPTION_EXECUTE_HANDLER;
-}
 
 int Usage() {
     std::printf(
@@ -93,8 +86,7 @@ int TimeDecoding(const vocset::Language& language, const std::wstring& program, 
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
-    SetUnhandledExceptionFilter(EndOnCrash);
+    vocset::testing::InstallCrashFilter();
     _setmode(_fileno(stdout), _O_BINARY);  // the messages are UTF-8, with Unix line ends
 
     if (argc < 3) return Usage();
