@@ -72,8 +72,6 @@ public:
     ComboBox& ComboBoxNumber(int number) const { return widgets_.Get<ComboBox>(ComboBoxId(number)); }
     ComboBox& AlarmList(int row, AlarmColumn column) const { return widgets_.Get<ComboBox>(AlarmListId(row, column)); }
     vocset::SettingsImage& SettingsImage() { return settingsImage_; }
-    // The former spelling, for tests/app/FormCreateTest.cpp until it calls SettingsImage().
-    vocset::SettingsImage& settingsImage() { return settingsImage_; }
     bool RegistryStoreExists() const { return registry_ != nullptr; }
 
 private:

@@ -7,8 +7,8 @@
 
 namespace vocset::win32 {
 
-DateTimePickerPeer::DateTimePickerPeer(HWND window, DateTimePicker& picker, Dispatcher& events)
-    : WindowPeer(window, picker, events), picker_(picker) {
+DateTimePickerPeer::DateTimePickerPeer(HWND window, DateTimePicker& picker, Dispatcher& dispatcher)
+    : WindowPeer(window, picker, dispatcher), picker_(picker) {
     SendMessageW(window, DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(Widen(picker.Format()).c_str()));
     Subclass();
 }
@@ -27,7 +27,7 @@ LRESULT DateTimePickerPeer::Notify(const NMHDR& header) {
         const auto& change = reinterpret_cast<const NMDATETIMECHANGE&>(header);
         if (change.dwFlags == GDT_VALID) {
             const SYSTEMTIME date = change.st;
-            Run([this, date] { picker_.UserSetDate(date.wYear, date.wMonth, date.wDay); });
+            Dispatch([this, date] { picker_.UserSetDate(date.wYear, date.wMonth, date.wDay); });
         }
     }
     return 0;
@@ -35,7 +35,7 @@ LRESULT DateTimePickerPeer::Notify(const NMHDR& header) {
 
 LRESULT DateTimePickerPeer::Intercept(UINT message, WPARAM wParam, LPARAM lParam) {
     const LRESULT result = PassOn(message, wParam, lParam);
-    if (message == WM_LBUTTONUP) Run([this] { picker_.UserClick(); });
+    if (message == WM_LBUTTONUP) Dispatch([this] { picker_.UserClick(); });
     return result;
 }
 

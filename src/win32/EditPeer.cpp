@@ -5,7 +5,8 @@
 
 namespace vocset::win32 {
 
-EditPeer::EditPeer(HWND window, Edit& edit, Dispatcher& events) : WindowPeer(window, edit, events), edit_(edit) {
+EditPeer::EditPeer(HWND window, Edit& edit, Dispatcher& dispatcher)
+    : WindowPeer(window, edit, dispatcher), edit_(edit) {
     if (edit.MaxLength() > 0) SendMessageW(window, EM_LIMITTEXT, static_cast<WPARAM>(edit.MaxLength()), 0);
     Subclass();
 }
@@ -13,7 +14,7 @@ EditPeer::EditPeer(HWND window, Edit& edit, Dispatcher& events) : WindowPeer(win
 void EditPeer::Command(WORD code) {
     if (code != EN_CHANGE) return;
     const std::string text = Narrow(WindowText(Window()));
-    Run([this, &text] { edit_.UserSetText(text); });
+    Dispatch([this, &text] { edit_.UserSetText(text); });
 }
 
 LRESULT EditPeer::Intercept(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -21,12 +22,12 @@ LRESULT EditPeer::Intercept(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CHAR: {
         // The key-press handler sees the character first; 0 swallows it, and so does an error.
         char16_t key = 0;
-        Run([this, &key, wParam] { key = edit_.UserKeyPress(static_cast<char16_t>(wParam)); });
+        Dispatch([this, &key, wParam] { key = edit_.UserKeyPress(static_cast<char16_t>(wParam)); });
         return key ? PassOn(message, key, lParam) : 0;
     }
     case WM_LBUTTONUP: {
         const LRESULT result = PassOn(message, wParam, lParam);
-        Run([this] { edit_.UserClick(); });
+        Dispatch([this] { edit_.UserClick(); });
         return result;
     }
     default: return PassOn(message, wParam, lParam);

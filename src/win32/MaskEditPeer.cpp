@@ -45,8 +45,8 @@ void SetClipboardText(HWND owner, const std::wstring& text) {
 bool ShiftHeld() { return GetKeyState(VK_SHIFT) < 0; }
 }  // namespace
 
-MaskEditPeer::MaskEditPeer(HWND window, MaskEdit& edit, Dispatcher& events)
-    : EditPeer(window, edit, events), edit_(edit) {}
+MaskEditPeer::MaskEditPeer(HWND window, MaskEdit& edit, Dispatcher& dispatcher)
+    : EditPeer(window, edit, dispatcher), edit_(edit) {}
 
 // The EDIT's text changes only by mirroring, unless someone else set it (WM_SETTEXT from outside):
 // that text is conformed like a text from code and shown as the widget keeps it.
@@ -55,7 +55,7 @@ void MaskEditPeer::Command(WORD code) {
     const std::wstring shown = WindowText(Window());
     if (shown == Widen(edit_.Text())) return;
     const std::string text = Narrow(shown);
-    Run([this, &text] { edit_.UserSetText(text); });
+    Dispatch([this, &text] { edit_.UserSetText(text); });
     MirrorText(Window());
 }
 
@@ -99,7 +99,7 @@ LRESULT MaskEditPeer::Character(WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     char16_t passed = 0;
-    Run([this, &passed, key] { passed = edit_.UserKeyPress(key); });
+    Dispatch([this, &passed, key] { passed = edit_.UserKeyPress(key); });
     switch (passed) {
     case 0:
     case kControlUndo: return 0;
@@ -113,7 +113,7 @@ void MaskEditPeer::EditAtCaret(const std::function<void()>& edit) {
     DWORD start = 0;
     DWORD end = 0;
     SendMessageW(Window(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    Run([this, &edit, start, end] {
+    Dispatch([this, &edit, start, end] {
         edit_.UserSetSelection(static_cast<int>(start), static_cast<int>(end - start));
         edit();
     });

@@ -40,9 +40,6 @@ protected:
     // Runs a user's input on the widget through the dispatcher; an error ends it and shows the default
     // error box.
     void Dispatch(const std::function<void()>& input) { dispatcher_.Run(input); }
-    // The former spelling, for EditPeer.cpp, MaskEditPeer.cpp and DateTimePickerPeer.cpp until they call
-    // Dispatch.
-    void Run(const std::function<void()>& input) { Dispatch(input); }
     // Sets the window's text unless it already holds it, so that mirrored text echoes nothing back.
     void MirrorText(HWND window);
 

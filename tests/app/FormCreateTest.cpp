@@ -56,8 +56,8 @@ TEST(FormCreateTest, LoadsDuzaIniFromTheCurrentDirectoryOnlyAtExactly512Bytes) {
         FormFixture fixture;
         testing::WriteBytes("duza.ini", std::vector<std::uint8_t>(size, 0x5A));
         TForm1& form = fixture.Create();
-        EXPECT_EQ(form.settingsImage().loaded, size == 512 ? 1 : 0) << size;
-        EXPECT_EQ(form.settingsImage().bytes[100], size == 512 ? 0x5A : 0) << size;
+        EXPECT_EQ(form.SettingsImage().loaded, size == 512 ? 1 : 0) << size;
+        EXPECT_EQ(form.SettingsImage().bytes[100], size == 512 ? 0x5A : 0) << size;
         EXPECT_TRUE(fixture.messages.errors.empty());
     }
 }
@@ -71,7 +71,7 @@ TEST(FormCreateTest, ADuzaIniThatCannotBeOpenedIsReportedAndStartUpGoesOn) {
     ASSERT_EQ(fixture.messages.errors.size(), 1u);
     EXPECT_EQ(fixture.messages.errors[0],
               "Cannot open file \"" + fixture.folder.File("duza.ini") + "\". Sharing violation.");
-    EXPECT_EQ(form.settingsImage().loaded, 0);
+    EXPECT_EQ(form.SettingsImage().loaded, 0);
     EXPECT_TRUE(form.RegistryStoreExists());
     EXPECT_EQ(form.Edit4.Text(), "7");
 }
