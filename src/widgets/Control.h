@@ -44,8 +44,16 @@ public:
 
 protected:
     void Notify(Property property);
+    // Stores a value of the widget's state and tells the peer, only when it differs; true when it did.
+    template <class Value>
+    bool Store(Value& field, const Value& value, Property property) {
+        if (field == value) return false;
+        field = value;
+        Notify(property);
+        return true;
+    }
     // Stores the text; true when it changed.
-    bool StoreText(const std::string& text);
+    bool StoreText(const std::string& text) { return Store(text_, text, Property::Text); }
 
 private:
     int id_;

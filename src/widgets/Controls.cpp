@@ -6,17 +6,10 @@
 
 namespace vocset {
 
-void PageControl::SetActivePageIndex(int index) {
-    if (activePage_ == index) return;
-    activePage_ = index;
-    Notify(Property::ActivePage);
-}
+void PageControl::SetActivePageIndex(int index) { Store(activePage_, index, Property::ActivePage); }
 
 void CheckBox::SetChecked(bool checked) {
-    if (checked_ == checked) return;
-    checked_ = checked;
-    Notify(Property::Checked);
-    Fire(OnClick);
+    if (Store(checked_, checked, Property::Checked)) Fire(OnClick);
 }
 
 void ComboBox::SetItems(std::vector<std::string> items) {
@@ -35,9 +28,7 @@ void ComboBox::DeleteItem(int index) {
 
 void ComboBox::SetItemIndex(int index) {
     if (index < 0 || index >= static_cast<int>(items_.size())) index = -1;
-    if (itemIndex_ == index) return;
-    itemIndex_ = index;
-    Notify(Property::ItemIndex);
+    Store(itemIndex_, index, Property::ItemIndex);
 }
 
 void ComboBox::UserSelect(int index) {
@@ -113,11 +104,7 @@ void MaskEdit::Commit(const MaskedText& edited) {
     if (StoreText(edited.text)) Fire(OnChange);
 }
 
-void DateTimePicker::SetValue(const DateTime& value) {
-    if (value_ == value) return;
-    value_ = value;
-    Notify(Property::Value);
-}
+void DateTimePicker::SetValue(const DateTime& value) { Store(value_, value, Property::Value); }
 
 bool DateTimePicker::CanHold(int year, int month, int day) {
     struct Day {
@@ -136,11 +123,6 @@ void DateTimePicker::SetDate(int year, int month, int day) {
     SetValue(value);
 }
 
-void ProgressBar::SetPosition(int position) {
-    position = std::clamp(position, 0, 100);
-    if (position_ == position) return;
-    position_ = position;
-    Notify(Property::Position);
-}
+void ProgressBar::SetPosition(int position) { Store(position_, std::clamp(position, 0, 100), Property::Position); }
 
 }  // namespace vocset
